@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace dvk {
+
+// The 26 statistics counters a player block keeps twice (game totals and match totals), in
+// their stored order. `high_out` is a 16-bit value kept in a 32-bit slot.
+struct StatisticsCounters {
+    std::int32_t tons = 0;
+    std::int32_t count_100 = 0;
+    std::int32_t reserved = 0;
+    std::int32_t count_140 = 0;
+    std::int32_t count_180 = 0;
+    std::int32_t high_out = 0;
+    std::int32_t best_leg = 0;
+    std::int32_t worst_leg = 0;
+    std::int32_t total_score = 0;
+    std::int32_t total_darts = 0;
+    std::int32_t won_darts = 0;
+    std::int32_t won_legs = 0;
+    std::int32_t first9_score = 0;
+    std::int32_t first9_darts = 0;
+    std::int32_t double_darts = 0;
+    std::int32_t check_outs = 0;
+    std::int32_t keep_all = 0;
+    std::int32_t keep_won = 0;
+    std::int32_t break_all = 0;
+    std::int32_t break_won = 0;
+    std::int32_t success_2_80 = 0;
+    std::int32_t failure_2_80 = 0;
+    std::int32_t success_81_130 = 0;
+    std::int32_t failure_81_130 = 0;
+    std::int32_t success_131 = 0;
+    std::int32_t failure_131 = 0;
+
+    static constexpr std::size_t count = 26;
+
+    // The counters in stored order, for the recovery file and the plug-in mirror.
+    std::array<std::int32_t, count> to_array() const;
+    static StatisticsCounters from_array(const std::array<std::int32_t, count>& values);
+
+    bool operator==(const StatisticsCounters&) const = default;
+};
+
+} // namespace dvk

@@ -1,0 +1,8 @@
+# Fails when a file of the engine includes a Qt header.
+file(GLOB_RECURSE files ${ROOT}/src/match/* ${ROOT}/src/com/* ${ROOT}/src/settings/* ${ROOT}/src/records/*)
+foreach(f IN LISTS files)
+    file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
+    if(hits)
+        message(FATAL_ERROR "${f} includes Qt: ${hits}")
+    endif()
+endforeach()
