@@ -124,8 +124,12 @@ struct GameRecord {
 void release_game(GameRecord& game);
 
 // True for a valid player index (0 or 1).
-constexpr bool is_player(int player) { return player == 0 || player == 1; }
-constexpr int other_player(int player) { return player == 0 ? 1 : 0; }
+constexpr bool is_player(int player) {
+    return player == 0 || player == 1;
+}
+constexpr int other_player(int player) {
+    return player == 0 ? 1 : 0;
+}
 
 // Capacity and shown rows of a new leg: the round limit when rounds are limited, else 10 and 1.
 std::int32_t initial_leg_capacity(std::int32_t round_limit, std::int32_t rounds);

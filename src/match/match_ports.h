@@ -64,17 +64,40 @@ public:
     virtual int notify_plugins(int event, int argument) = 0;
 
     // Notifications to the main window.
-    virtual void refresh_player(int player, bool with_title) = 0;    // 32769
-    virtual void first_thrower_changed(bool refresh) = 0;            // 32771
-    virtual bool game_over() = 0;                                    // 32773: next game started?
-    virtual void drop_last_stored_game() = 0;                        // 32775
-    virtual void player_to_throw(int player) = 0;                    // 32776
-    virtual void enable_previous_leg(bool enabled) = 0;              // 32777
-    virtual void start_computer_turn() = 0;                          // disable window, timer 1
+    virtual void refresh_player(int player, bool with_title) = 0; // 32769
+    virtual void first_thrower_changed(bool refresh) = 0;         // 32771
+    virtual bool game_over() = 0;                                 // 32773: next game started?
+    virtual void drop_last_stored_game() = 0;                     // 32775
+    virtual void player_to_throw(int player) = 0;                 // 32776
+    virtual void enable_previous_leg(bool enabled) = 0;           // 32777
+    virtual void start_computer_turn() = 0;                       // disable window, timer 1
 
     virtual void write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
                                 int round) = 0;
     virtual void auto_save(const GameRecord& game) = 0;
+
+    // The local date and time, for the start of a game.
+    virtual SystemTime local_time() = 0;
+};
+
+// How a schedule ended: sets won by each player; "A game is a draw." when they are equal.
+struct FinalResult {
+    int sets[2] = {0, 0};
+    bool is_draw() const { return sets[0] == sets[1]; }
+    int winner() const { return sets[1] > sets[0] ? 1 : 0; }
+};
+
+// What the match asks of the main window beyond the score list's needs.
+class ShellPorts {
+public:
+    virtual ~ShellPorts() = default;
+    // The last game of a schedule is over: "A game is a draw." or "%d - %d: Winner is %s.".
+    virtual void show_final_result(const FinalResult& result) = 0;
+    virtual void refresh_player_information() = 0;
+    // The name bar and the player windows show sets only when the number of legs is limited.
+    virtual void leg_limit_changed(bool leg_limit) = 0;
+    virtual void enable_modify_schedule(bool enabled) = 0;
+    virtual void show_error(const std::string& text) = 0;
 };
 
 } // namespace dvk

@@ -1,0 +1,87 @@
+#include "match/match.h"
+#include "match/game_start.h"
+
+namespace dvk {
+
+Match::Match(const MatchSettings& settings, MatchPorts& ports, ShellPorts& shell,
+             ScoreSheetView& view)
+    : m_settings(settings), m_ports(ports), m_shell(shell), m_sheet(m_game, settings, ports, view) {
+}
+
+bool Match::store_current_game() {
+    if (append_to_history(m_history, m_game) == AppendResult::OutOfMemory) {
+        m_shell.show_error("Not enough memory.");
+        return false;
+    }
+    return true;
+}
+
+bool Match::start_game_from(const GameOptions& options, bool new_match) {
+    if (!start_game(m_game, options, new_match, m_settings.check_out_mode != 0,
+                    m_ports.local_time())) {
+        m_shell.show_error("Not enough memory.");
+        return false;
+    }
+    return true;
+}
+
+bool Match::start_new_game(bool schedule) {
+    if (!store_current_game()) {
+        return false;
+    }
+    if (schedule && m_settings.schedule.empty()) {
+        return false;
+    }
+    m_game.schedule_mode = schedule ? 1 : 0;
+    m_game.game_index = 0;
+    if (!start_game_from(schedule ? m_settings.schedule.front() : m_settings.game, true)) {
+        return false;
+    }
+    m_shell.leg_limit_changed(m_game.leg_limit == 1);
+    m_sheet.start_leg(true, true);
+    m_shell.enable_modify_schedule(schedule);
+    return true;
+}
+
+bool Match::next_game() {
+    const int entries = static_cast<int>(m_settings.schedule.size());
+    bool started = false;
+    if (m_game.schedule_mode == 1 && m_game.game_index + 1 >= entries) {
+        m_shell.refresh_player_information();
+        if (store_current_game()) {
+            FinalResult result;
+            result.sets[0] = m_game.players[0].sets_won;
+            result.sets[1] = m_game.players[1].sets_won;
+            m_shell.show_final_result(result);
+            m_shell.enable_modify_schedule(false);
+        }
+        return false;
+    }
+    if (store_current_game()) {
+        ++m_game.game_index;
+        const GameOptions& options =
+            m_game.schedule_mode == 1
+                ? m_settings.schedule[static_cast<std::size_t>(m_game.game_index)]
+                : m_settings.game;
+        started = start_game_from(options, false);
+        if (started && m_game.schedule_mode == 1) {
+            m_shell.refresh_player_information();
+        }
+    }
+    if (started) {
+        m_sheet.start_leg(false, false);
+    }
+    return started;
+}
+
+void Match::drop_last_stored_game() {
+    drop_last_game(m_history);
+}
+
+void Match::continue_game(GameRecord game) {
+    m_game = std::move(game);
+    m_sheet.restore_after_recovery();
+    m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
+}
+
+} // namespace dvk

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "match/game_record.h"
+#include "match/match_ports.h"
+#include "match/score_sheet.h"
+#include "records/history_list.h"
+
+namespace dvk {
+
+// The match being played: the current game, the games stored since the match began, and the
+// score sheet that plays the current game. It starts new matches and moves from game to game
+// of a match or a schedule.
+class Match {
+public:
+    Match(const MatchSettings& settings, MatchPorts& ports, ShellPorts& shell,
+          ScoreSheetView& view);
+    Match(const Match&) = delete;
+    Match& operator=(const Match&) = delete;
+
+    GameRecord& game() { return m_game; }
+    const GameRecord& game() const { return m_game; }
+    HistoryList& history() { return m_history; }
+    const HistoryList& history() const { return m_history; }
+    ScoreSheet& sheet() { return m_sheet; }
+    const ScoreSheet& sheet() const { return m_sheet; }
+
+    // Stores the current game and starts a new match, from the schedule when `schedule` is
+    // true, else from the current game options.
+    bool start_new_game(bool schedule);
+    // The current game is over: store it and start the next game of the match or schedule.
+    bool next_game();
+    void drop_last_stored_game();
+    // Continues a game read from the recovery file.
+    void continue_game(GameRecord game);
+
+private:
+    bool store_current_game();
+    bool start_game_from(const GameOptions& options, bool new_match);
+
+    const MatchSettings& m_settings;
+    MatchPorts& m_ports;
+    ShellPorts& m_shell;
+    GameRecord m_game;
+    HistoryList m_history;
+    ScoreSheet m_sheet;
+};
+
+} // namespace dvk

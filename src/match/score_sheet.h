@@ -1,0 +1,158 @@
+#pragma once
+
+#include "match/game_record.h"
+#include "match/match_ports.h"
+#include "match/score_sheet_view.h"
+
+#include <optional>
+#include <vector>
+
+namespace dvk {
+
+// The options the match rules read while a game is played.
+struct MatchSettings {
+    GameOptions game;
+    std::vector<GameOptions> schedule;
+    std::int32_t check_out_mode = 0;
+    std::int32_t auto_save = 0;
+};
+
+// A cell of the shown leg: player column and round index (-1 shows the start-score row).
+struct InputCell {
+    int player = 0;
+    int round = 0;
+    bool operator==(const InputCell&) const = default;
+};
+
+// A deep copy of a game with the leg and input cell shown when it was taken.
+struct SavedGame {
+    GameRecord game;
+    int shown_leg = 0;
+    InputCell cell;
+};
+
+// Scroll commands of the list, as the scroll bar sends them.
+enum class ScrollCommand { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
+
+// The state the score list keeps for the leg it shows and every rule of entering scores,
+// moving the input cell and moving the match forward from leg to leg. It works on a game
+// record it does not own and reaches the world through its ports.
+class ScoreSheet {
+public:
+    ScoreSheet(GameRecord& game, const MatchSettings& settings, MatchPorts& ports,
+               ScoreSheetView& view);
+
+    const GameRecord& game() const { return *m_game; }
+    int shown_leg() const { return m_shown_leg; }
+    InputCell input_cell() const { return m_cell; }
+    int top() const { return m_top; }
+    int largest_top() const { return m_largest_top; }
+    int rows_per_page() const { return m_rows_per_page; }
+    bool has_previous_leg() const { return m_previous.has_value(); }
+    bool forward_restore_pending() const { return m_forward.has_value(); }
+    bool input_disabled() const { return m_input_disabled; }
+    bool view_only() const { return m_view_only; }
+
+    // Score entry.
+    bool commit_visit(InputCell cell, int value);
+    bool game_shot(InputCell cell, int darts, bool computer_caption);
+    void finish_with_darts(int darts);
+    void input_left_score();
+    void enter_value(int value, bool display_only);
+    void plugin_enter_value(int value, bool display_only);
+    void exchange_scores();
+    void clear_scores();
+    void apply_computer_result();
+
+    // Progression.
+    void start_leg(bool fresh, bool new_match);
+    bool next_leg();
+    void previous_leg();
+    bool middle_for_diddle();
+    void middle_for_diddle_command();
+    void restore_after_recovery();
+
+    // Cursor commands and scrolling.
+    void next_cell();
+    void previous_cell();
+    void move_up();
+    void move_down();
+    void page_up();
+    void page_down();
+    void home();
+    void end();
+    void escape();
+    void left_edge();
+    void right_edge();
+    void click(int column_player, int screen_row);
+    void scroll(ScrollCommand command);
+    void scroll_to(int top);
+    bool move_to(InputCell cell);
+    void plugin_move(bool commit, int player, int round);
+    void place_input_cell(bool reload, bool bring_into_view);
+
+    // Layout: whole rows that fit under the header.
+    void set_rows_per_page(int rows);
+    void update_scroll_range();
+    void set_view_only(bool view_only);
+    void set_input_disabled(bool disabled);
+    void show_leg(int leg_index);
+    void show_game(GameRecord& game);
+
+    // Remaining score before the visit of a cell.
+    int remaining_at(InputCell cell) const;
+    bool is_open_cell(InputCell cell) const;
+    bool shown_leg_finished() const;
+
+private:
+    LegRecord& leg() { return m_game->legs.at(static_cast<std::size_t>(m_shown_leg)); }
+    const LegRecord& leg() const { return m_game->legs.at(static_cast<std::size_t>(m_shown_leg)); }
+    PlayerBlock& player(int p) { return m_game->players[static_cast<std::size_t>(p)]; }
+    std::int8_t& double_darts_entry(int p, int round);
+    std::int16_t& score_entry(int p, int round);
+    bool cell_in_leg(InputCell cell) const;
+    bool has_shown_leg() const {
+        return m_shown_leg >= 0 && static_cast<std::size_t>(m_shown_leg) < m_game->legs.size();
+    }
+
+    int ask_double_darts(int after, int before, int finishing_darts, int preset);
+    void pass_turn(int p, int r, bool& leg_decided);
+    bool grow_leg(LegRecord& leg);
+    void after_visit_statistics(int p, int r);
+    bool computer_in_game() const;
+    void draw_at_round_limit();
+    void restore_forward();
+    void reset_current_leg();
+    void write_leg_start_recovery();
+    void announce_leg();
+    void recompute_both();
+    void refresh_both();
+    void take_previous_copy(std::optional<SavedGame> candidate);
+
+    bool leave_cell();
+    bool typed_value(int& value) const;
+    int screen_row_of(int round) const { return round - m_top + 1; }
+    int input_screen_row() const;
+    void set_top(int top);
+
+    GameRecord* m_game;
+    const MatchSettings& m_settings;
+    MatchPorts& m_ports;
+    ScoreSheetView& m_view;
+
+    int m_shown_leg = 0;
+    InputCell m_cell;
+    int m_top = 0;
+    int m_largest_top = 0;
+    int m_rows_per_page = 0;
+    bool m_view_only = false;
+    bool m_input_disabled = false;
+    std::optional<SavedGame> m_previous;
+    std::optional<SavedGame> m_forward;
+};
+
+// Darts a visit can have thrown at a double, from the remaining scores after and before it and
+// the darts of a finishing visit.
+int max_double_darts(int after, int before, int finishing_darts);
+
+} // namespace dvk
