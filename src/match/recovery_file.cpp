@@ -59,7 +59,7 @@ std::string leg_problem(const LegRecord& leg, std::size_t& entries) {
         return "a leg has an impossible round, rows or capacity";
     }
     // A failed enlargement keeps the arrays while the shown rows grew by one.
-    if (leg.rows > leg.capacity + 1) {
+    if (leg.rows > static_cast<std::int64_t>(leg.capacity) + 1) {
         return "a leg shows more rows than it holds";
     }
     entries += static_cast<std::size_t>(leg.capacity) + 1;
@@ -73,7 +73,10 @@ std::string read_finished_leg(ByteReader& in, LegRecord& leg, std::size_t& entri
     if (!layout::read_leg_record(in, leg)) {
         return "a finished leg is cut short";
     }
-    if (leg.round < 0 || (static_cast<std::uint64_t>(leg.round) + 1) * 4 > in.remaining()) {
+    if (leg.round < 0) {
+        return "a leg has an impossible round, rows or capacity";
+    }
+    if ((static_cast<std::uint64_t>(leg.round) + 1) * 4 > in.remaining()) {
         return "a finished leg's scores are cut short";
     }
     if (leg.capacity < leg.round) {
@@ -97,7 +100,10 @@ std::string read_current_leg(ByteReader& in, GameRecord& game, LegRecord& leg,
     if (!layout::read_leg_record(in, leg)) {
         return "the current leg is cut short";
     }
-    if (leg.capacity < 0 || layout::current_leg_arrays_size(leg.capacity) > in.remaining()) {
+    if (leg.capacity < 0) {
+        return "a leg has an impossible round, rows or capacity";
+    }
+    if (layout::current_leg_arrays_size(leg.capacity) > in.remaining()) {
         return "the current leg's scores are cut short";
     }
     if (std::string problem = leg_problem(leg, entries); !problem.empty()) {

@@ -13,10 +13,11 @@ namespace dvk::test {
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
 public:
-    TempFolder() {
+    // `tag` tells apart several folders of one test.
+    explicit TempFolder(const std::string& tag = "") {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "dvk-" + std::string(info->test_suite_name()) + "-" + info->name() +
-                           "-" + std::to_string(::getpid());
+                           "-" + std::to_string(::getpid()) + tag;
         std::replace(name.begin(), name.end(), '/', '_');
         m_path = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(m_path);
