@@ -1,6 +1,7 @@
 #include "match/recovery_layout.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace dvk::recovery_layout {
 
@@ -44,6 +45,7 @@ bool read_time(ByteReader& in, SystemTime& t) {
 }
 
 void write_player(ByteWriter& out, const PlayerBlock& player) {
+    [[maybe_unused]] const std::size_t start = out.size();
     out.text_field(player.name, name_field_size);
     for (const std::int32_t value :
          {player.start_score, player.remaining, player.sets_won, player.legs_won}) {
@@ -57,6 +59,7 @@ void write_player(ByteWriter& out, const PlayerBlock& player) {
     }
     out.i16(player.com_result);
     out.zeros(reserved_after_int16);
+    assert(out.size() - start == player_block_size);
 }
 
 bool read_player(ByteReader& in, PlayerBlock& player) {
@@ -94,6 +97,7 @@ std::string unwritable_reason(const GameRecord& game) {
 }
 
 void write_options(ByteWriter& out, const GameOptions& o) {
+    [[maybe_unused]] const std::size_t start = out.size();
     for (const std::int32_t value :
          {o.start_score, o.round_limit, o.round, o.leg_limit, o.max_leg, o.best_of}) {
         out.i32(value);
@@ -105,6 +109,7 @@ void write_options(ByteWriter& out, const GameOptions& o) {
           o.schedule_entry, o.change_first}) {
         out.i32(value);
     }
+    assert(out.size() - start == options_size);
 }
 
 bool read_options(ByteReader& in, GameOptions& o) {
@@ -124,6 +129,7 @@ bool read_options(ByteReader& in, GameOptions& o) {
 }
 
 void write_game_record(ByteWriter& out, const GameRecord& g) {
+    [[maybe_unused]] const std::size_t start = out.size();
     for (const std::int32_t value :
          {g.schedule_mode, g.stored, g.start_score, g.game_index, g.leg_index, g.leg_limit,
           g.max_leg, g.best_of, g.round_limit, g.round}) {
@@ -133,6 +139,7 @@ void write_game_record(ByteWriter& out, const GameRecord& g) {
     write_player(out, g.players[0]);
     write_player(out, g.players[1]);
     out.zeros(3 * pointer_size); // legs, darts_at_double[0], darts_at_double[1]
+    assert(out.size() - start == game_record_size);
 }
 
 bool read_game_record(ByteReader& in, GameRecord& g) {
@@ -147,6 +154,7 @@ bool read_game_record(ByteReader& in, GameRecord& g) {
 }
 
 void write_leg_record(ByteWriter& out, const LegRecord& leg) {
+    [[maybe_unused]] const std::size_t start = out.size();
     for (const std::int32_t value :
          {leg.first_player, leg.round, leg.next_player, leg.rows, leg.capacity}) {
         out.i32(value);
@@ -161,6 +169,7 @@ void write_leg_record(ByteWriter& out, const LegRecord& leg) {
         out.i32(pair[0]);
         out.i32(pair[1]);
     }
+    assert(out.size() - start == leg_record_size);
 }
 
 bool read_leg_record(ByteReader& in, LegRecord& leg) {

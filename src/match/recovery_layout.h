@@ -22,9 +22,7 @@ inline constexpr std::size_t player_block_size = 308;
 inline constexpr std::size_t game_record_size = 684;
 inline constexpr std::size_t leg_record_size = 148;
 
-inline constexpr std::size_t options_offset = 1;
-inline constexpr std::size_t game_record_offset = options_offset + options_size; // 185
-inline constexpr std::size_t schedule_count_offset = game_record_offset + game_record_size;
+inline constexpr std::size_t game_record_offset = 1 + options_size; // after the marker
 
 // Most score entries (`capacity` + 1 per leg) a recoverable game may hold: far beyond any real
 // game, small enough that a damaged file can never demand a large allocation.

@@ -55,6 +55,10 @@ void header_line(CsvText& out, const GameRecord& game, const CsvLocale& locale) 
     out.end_line();
 }
 
+const PlayerBlock& player_of(const GameRecord& game, int player) {
+    return game.players[static_cast<std::size_t>(player)];
+}
+
 // One line of a block of counts: block title or nothing, then label and value per player.
 // An absent value leaves its field empty.
 template <typename Value>
@@ -75,43 +79,34 @@ void counter_block(CsvText& out, const GameRecord& game, std::string_view title,
                    std::initializer_list<std::pair<const std::string*, Counter>> rows) {
     bool first = true;
     for (const auto& [label, counter] : rows) {
-        pair_line(out, first ? title : std::string_view(), *label,
-                  [&](int p) -> std::optional<std::int32_t> {
-                      return game.players[static_cast<std::size_t>(p)].game.*counter;
-                  });
+        pair_line(
+            out, first ? title : std::string_view(), *label,
+            [&](int p) -> std::optional<std::int32_t> { return player_of(game, p).game.*counter; });
         first = false;
     }
 }
 
-std::optional<std::int32_t> positive_or_empty(std::int32_t value) {
-    return value > 0 ? std::optional<std::int32_t>(value) : std::nullopt;
-}
-
 void totals_block(CsvText& out, const GameRecord& game, const CsvLabels& labels) {
-    const PlayerBlock& p0 = game.players[0];
-    const PlayerBlock& p1 = game.players[1];
     pair_line(out, labels.totals, labels.sets, [&](int p) -> std::optional<std::int32_t> {
-        const std::int32_t own = p == 0 ? p0.legs_won : p1.legs_won;
-        const std::int32_t other = p == 0 ? p1.legs_won : p0.legs_won;
-        return own > other ? 1 : 0;
+        return player_of(game, p).legs_won > player_of(game, other_player(p)).legs_won ? 1 : 0;
     });
-    const auto& players = game.players;
-    auto field = [&players](Counter counter, bool blank_if_not_positive) {
-        return [&players, counter, blank_if_not_positive](int p) {
-            const std::int32_t v = players[static_cast<std::size_t>(p)].game.*counter;
-            return blank_if_not_positive ? positive_or_empty(v) : std::optional<std::int32_t>(v);
-        };
-    };
-    pair_line(out, {}, labels.legs, [&](int p) -> std::optional<std::int32_t> {
-        return players[static_cast<std::size_t>(p)].legs_won;
-    });
-    pair_line(out, {}, labels.tons, field(&StatisticsCounters::tons, false));
-    pair_line(out, {}, labels.count_100, field(&StatisticsCounters::count_100, false));
-    pair_line(out, {}, labels.count_140, field(&StatisticsCounters::count_140, false));
-    pair_line(out, {}, labels.count_180, field(&StatisticsCounters::count_180, false));
-    pair_line(out, {}, labels.high_out, field(&StatisticsCounters::high_out, true));
-    pair_line(out, {}, labels.best, field(&StatisticsCounters::best_leg, true));
-    pair_line(out, {}, labels.worst, field(&StatisticsCounters::worst_leg, true));
+    pair_line(out, {}, labels.legs,
+              [&](int p) -> std::optional<std::int32_t> { return player_of(game, p).legs_won; });
+    counter_block(out, game, {},
+                  {{&labels.tons, &StatisticsCounters::tons},
+                   {&labels.count_100, &StatisticsCounters::count_100},
+                   {&labels.count_140, &StatisticsCounters::count_140},
+                   {&labels.count_180, &StatisticsCounters::count_180}});
+    // No check-out or won leg yet: the field stays empty rather than showing 0.
+    for (const auto& [label, counter] :
+         {std::pair{&labels.high_out, &StatisticsCounters::high_out},
+          std::pair{&labels.best, &StatisticsCounters::best_leg},
+          std::pair{&labels.worst, &StatisticsCounters::worst_leg}}) {
+        pair_line(out, {}, *label, [&](int p) -> std::optional<std::int32_t> {
+            const std::int32_t value = player_of(game, p).game.*counter;
+            return value > 0 ? std::optional<std::int32_t>(value) : std::nullopt;
+        });
+    }
 }
 
 void averages_block(CsvText& out, const GameRecord& game, const CsvLabels& labels) {

@@ -165,6 +165,7 @@ TEST_F(RecoveryFileTest, emptyOrForeignFileIsIgnoredAndOnlyANonEmptyOneIsKept) {
 }
 
 TEST_F(RecoveryFileTest, missingSwitchedOffAndFolderAreTold) {
+    EXPECT_EQ(recovery_path(folder.path()), path());
     EXPECT_EQ(load_recovery(path(), true).status, RecoveryLoadStatus::Missing);
     test::put_file(path(), sample_file());
     EXPECT_EQ(load_recovery(path(), false).status, RecoveryLoadStatus::Disabled);
