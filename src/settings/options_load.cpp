@@ -28,9 +28,9 @@ std::string read_text(const ProfileDocument& doc, const char* section, const std
 
 // A list count from the file: the fallback -1 means "not stored", other negative counts give an
 // empty list, and large counts are capped.
-std::int32_t read_count(const ProfileDocument& doc, const char* section, std::int32_t fallback,
-                        std::size_t cap) {
-    const std::int32_t count = doc.get_int(section, "count", fallback);
+std::int32_t read_count(const ProfileDocument& doc, const char* section, const char* key,
+                        std::int32_t fallback, std::size_t cap) {
+    const std::int32_t count = doc.get_int(section, key, fallback);
     if (count == -1 && fallback == -1) {
         return -1;
     }
@@ -83,7 +83,7 @@ GameOptions schedule_entry_defaults(const OptionsEnvironment& environment) {
 
 void read_schedule(const ProfileDocument& doc, const OptionsEnvironment& environment,
                    std::vector<GameOptions>& schedule) {
-    const std::int32_t count = read_count(doc, "schedule", -1, max_schedule_entries);
+    const std::int32_t count = read_count(doc, "schedule", "count", -1, max_schedule_entries);
     if (count < 0) {
         return;
     }
@@ -114,7 +114,7 @@ void read_game_section(const ProfileDocument& doc, AppOptions& options) {
     options.recovery = doc.get_int("game", "recovery", options.recovery);
     options.recovery_delete = doc.get_int("game", "recovery_delete", options.recovery_delete);
     read_game_options(doc, options.game);
-    const std::int32_t count = read_count(doc, "game", 0, max_name_list_count);
+    const std::int32_t count = read_count(doc, "game", "name_list_count", 0, max_name_list_count);
     options.name_list.clear();
     for (std::int32_t i = 0; i < count; ++i) {
         options.name_list.push_back(
@@ -131,7 +131,7 @@ void read_colors(const ProfileDocument& doc, AppOptions& options) {
 }
 
 void read_keys(const ProfileDocument& doc, AppOptions& options) {
-    const std::int32_t count = read_count(doc, "key", -1, max_key_bindings);
+    const std::int32_t count = read_count(doc, "key", "count", -1, max_key_bindings);
     if (count < 0) {
         options.keys_customised = 0;
         return;
@@ -147,7 +147,7 @@ void read_keys(const ProfileDocument& doc, AppOptions& options) {
 }
 
 void read_plugins(const ProfileDocument& doc, AppOptions& options) {
-    const std::int32_t count = read_count(doc, "plugin", 0, max_plugin_entries);
+    const std::int32_t count = read_count(doc, "plugin", "count", 0, max_plugin_entries);
     options.plugins.assign(static_cast<std::size_t>(count), PluginConfig{});
     for (std::size_t i = 0; i < options.plugins.size(); ++i) {
         PluginConfig& plugin = options.plugins[i];

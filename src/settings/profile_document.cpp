@@ -17,31 +17,8 @@ std::string_view trim_blanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-char ascii_lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return ascii_lower(x) == ascii_lower(y);
-           });
-}
-
-// A quick pre-test for name matches; it skips blanks and folds ASCII case like the comparison.
-std::uint32_t name_hash(std::string_view name) {
-    std::uint32_t h = 0;
-    for (const char c : name) {
-        if (c == ' ') {
-            continue;
-        }
-        const auto byte = static_cast<std::int32_t>(static_cast<signed char>(ascii_lower(c)));
-        h ^= (h << 4) + static_cast<std::uint32_t>(byte);
-    }
-    return h;
-}
-
 std::string stored_name(std::string_view raw_name) {
-    return std::string(trim_blanks(cut_to_bytes(raw_name, max_profile_name_bytes)));
+    return std::string(trim_blanks(utf8_prefix(raw_name, max_profile_name_bytes)));
 }
 
 std::string_view unquoted(std::string_view value) {
@@ -113,7 +90,7 @@ void ProfileDocument::parse_line(std::string_view line) {
     }
     Section& current = m_sections.back();
     if (line.front() == '#') {
-        current.entries.push_back(make_entry(line, {}, true));
+        current.append(make_entry(line, {}, true));
         return;
     }
     const std::size_t equals = line.find('=');
@@ -123,7 +100,7 @@ void ProfileDocument::parse_line(std::string_view line) {
     }
     const std::string_view value =
         equals == std::string_view::npos ? std::string_view{} : line.substr(equals + 1);
-    current.entries.push_back(make_entry(raw_name, value, false));
+    current.append(make_entry(raw_name, value, false));
 }
 
 bool ProfileDocument::append_section(std::string_view raw_name) {
@@ -131,11 +108,18 @@ bool ProfileDocument::append_section(std::string_view raw_name) {
     if (name.empty()) {
         return false;
     }
+    m_section_index.add(name, m_sections.size());
     Section section;
-    section.hash = name_hash(name);
     section.name = std::move(name);
     m_sections.push_back(std::move(section));
     return true;
+}
+
+void ProfileDocument::Section::append(Entry entry) {
+    if (!entry.is_comment && !entry.name.empty()) {
+        keys.add(entry.name, entries.size());
+    }
+    entries.push_back(std::move(entry));
 }
 
 ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
@@ -147,7 +131,6 @@ ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
         entry.name = std::string(trim_blanks(raw_name));
     } else {
         entry.name = stored_name(raw_name);
-        entry.hash = name_hash(entry.name);
         entry.value = std::string(value);
     }
     return entry;
@@ -193,16 +176,7 @@ std::string ProfileDocument::serialise() const {
 }
 
 std::size_t ProfileDocument::find_section(std::string_view name) const {
-    if (name.empty()) {
-        return npos;
-    }
-    const std::uint32_t hash = name_hash(name);
-    for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        if (m_sections[i].hash == hash && equal_ignoring_case(m_sections[i].name, name)) {
-            return i;
-        }
-    }
-    return npos;
+    return name.empty() ? npos : m_section_index.find(name);
 }
 
 std::size_t ProfileDocument::find_or_append_section(std::string_view name) {
@@ -214,17 +188,7 @@ std::size_t ProfileDocument::find_or_append_section(std::string_view name) {
 }
 
 std::size_t ProfileDocument::find_key(const Section& section, std::string_view key) {
-    if (key.empty()) {
-        return npos;
-    }
-    const std::uint32_t hash = name_hash(key);
-    for (std::size_t i = 0; i < section.entries.size(); ++i) {
-        const Entry& entry = section.entries[i];
-        if (!entry.is_comment && entry.hash == hash && equal_ignoring_case(entry.name, key)) {
-            return i;
-        }
-    }
-    return npos;
+    return key.empty() ? npos : section.keys.find(key);
 }
 
 const std::string* ProfileDocument::find_value(std::string_view section,
@@ -281,7 +245,7 @@ bool ProfileDocument::write_raw(std::string_view section, std::string_view key,
     Section& target = m_sections[s];
     const std::size_t k = find_key(target, key);
     if (k == npos) {
-        target.entries.push_back(make_entry(key, value, false));
+        target.append(make_entry(key, value, false));
     } else {
         target.entries[k].value = std::string(value);
     }
@@ -298,8 +262,21 @@ bool ProfileDocument::remove_key(std::string_view section, std::string_view key)
     if (k == npos) {
         return false;
     }
-    target.entries[k].name.clear();
-    target.entries[k].value.clear();
+    // A later key of the same name now comes first.
+    Entry& removed = target.entries[k];
+    std::size_t next = k + 1;
+    while (next < target.entries.size() &&
+           (target.entries[next].is_comment ||
+            !NameIndex::same_name(target.entries[next].name, removed.name))) {
+        ++next;
+    }
+    if (next < target.entries.size()) {
+        target.keys.replace(removed.name, next);
+    } else {
+        target.keys.erase(removed.name);
+    }
+    removed.name.clear();
+    removed.value.clear();
     return true;
 }
 
@@ -311,6 +288,7 @@ bool ProfileDocument::clear_section(std::string_view section) {
     Section& target = m_sections[s];
     target.entries.clear();
     target.entries.shrink_to_fit();
+    target.keys.clear();
     return true;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "settings/name_index.h"
 #include <cstddef>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -60,17 +62,18 @@ public:
 private:
     struct Entry {
         std::string name; // a comment entry holds its whole line here; empty once deleted
-        std::uint32_t hash = 0;
         std::string value;
         bool is_comment = false;
     };
     struct Section {
         std::string name;
-        std::uint32_t hash = 0;
         std::vector<Entry> entries;
+        NameIndex keys; // the first key of each name
+
+        void append(Entry entry);
     };
 
-    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+    static constexpr std::size_t npos = NameIndex::npos;
 
     void parse_line(std::string_view line);
     bool append_section(std::string_view raw_name);
@@ -81,6 +84,7 @@ private:
     const std::string* find_value(std::string_view section, std::string_view key) const;
 
     std::vector<Section> m_sections;
+    NameIndex m_section_index; // the first section of each name
 };
 
 } // namespace dvk

@@ -76,14 +76,6 @@ bool write_all(int fd, std::string_view bytes) {
     return true;
 }
 
-std::string folder_of(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 // Creates a file next to `path` that no one else uses; the name carries the process id and a
 // counter, so stale files of a crashed run are stepped over.
 int create_temporary(const std::string& path, std::string& temporary) {
@@ -100,15 +92,6 @@ int create_temporary(const std::string& path, std::string& temporary) {
 
 ProfileSaveResult failure(int error_number) {
     return {false, system_error_text(error_number)};
-}
-
-// Makes the rename itself durable; the new contents are already on disk.
-void sync_folder(const std::string& path) {
-    const FileDescriptor folder(
-        ::open(folder_of(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() >= 0) {
-        ::fsync(folder.get());
-    }
 }
 
 } // namespace
@@ -162,7 +145,8 @@ ProfileSaveResult profile_save(const ProfileDocument& document, const std::strin
         ::unlink(temporary.c_str());
         return failure(error_number);
     }
-    sync_folder(path);
+    // The folder is not synced: a crash right after the rename may bring back the old file, which
+    // is whole, and the extra flush would cost several milliseconds on every save.
     return {true, {}};
 }
 

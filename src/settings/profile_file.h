@@ -7,8 +7,9 @@
 
 namespace dvk {
 
-// A settings file larger than this is not one the program wrote; it is refused rather than read.
-inline constexpr std::size_t max_profile_file_bytes = 8 * 1024 * 1024;
+// A settings file larger than this is not one the program wrote (a full one takes well under
+// half of it); it is refused rather than read, which bounds the memory and time of a load.
+inline constexpr std::size_t max_profile_file_bytes = 2 * 1024 * 1024;
 
 enum class ProfileLoadStatus {
     Loaded,  // read and parsed

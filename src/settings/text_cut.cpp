@@ -13,8 +13,12 @@ bool is_lead(unsigned char byte) {
 } // namespace
 
 std::string cut_to_bytes(std::string_view text, std::size_t max_bytes) {
+    return std::string(utf8_prefix(text, max_bytes));
+}
+
+std::string_view utf8_prefix(std::string_view text, std::size_t max_bytes) {
     if (text.size() <= max_bytes) {
-        return std::string(text);
+        return text;
     }
     std::size_t cut = max_bytes;
     if (is_continuation(static_cast<unsigned char>(text[cut]))) {
@@ -31,7 +35,7 @@ std::string cut_to_bytes(std::string_view text, std::size_t max_bytes) {
             }
         }
     }
-    return std::string(text.substr(0, cut));
+    return text.substr(0, cut);
 }
 
 } // namespace dvk
