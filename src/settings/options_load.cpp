@@ -21,11 +21,6 @@ void read_rect(const ProfileDocument& doc, const char* section, WindowRect& rect
     rect.height = doc.get_int(section, "bottom", rect.height);
 }
 
-std::string read_text(const ProfileDocument& doc, const char* section, const std::string& key,
-                      const std::string& fallback, std::size_t max_bytes) {
-    return doc.get_string(section, key, fallback, max_bytes);
-}
-
 // A list count from the file: the fallback -1 means "not stored", other negative counts give an
 // empty list, and large counts are capped.
 std::int32_t read_count(const ProfileDocument& doc, const char* section, const char* key,
@@ -65,7 +60,7 @@ void read_game_options(const ProfileDocument& doc, GameOptions& game) {
         if (entry.number != nullptr) {
             game.*entry.number = doc.get_int("game", entry.key, game.*entry.number);
         } else {
-            game.*entry.text = read_text(doc, "game", entry.key, game.*entry.text, max_name_bytes);
+            game.*entry.text = doc.get_string("game", entry.key, game.*entry.text, max_name_bytes);
         }
     }
     repair_com_levels(game);
@@ -100,7 +95,7 @@ void read_schedule(const ProfileDocument& doc, const OptionsEnvironment& environ
                 game.*entry.number = doc.get_int("schedule", key, game.*entry.number);
             } else {
                 game.*entry.text =
-                    read_text(doc, "schedule", key, game.*entry.text, max_name_bytes);
+                    doc.get_string("schedule", key, game.*entry.text, max_name_bytes);
             }
         }
         repair_com_levels(game);
@@ -109,7 +104,7 @@ void read_schedule(const ProfileDocument& doc, const OptionsEnvironment& environ
 
 void read_game_section(const ProfileDocument& doc, AppOptions& options) {
     options.auto_save = doc.get_int("game", "auto_save", options.auto_save);
-    options.auto_save_path = read_text(doc, "game", "auto_save_path", "", max_path_bytes);
+    options.auto_save_path = doc.get_string("game", "auto_save_path", "", max_path_bytes);
     options.check_out_mode = doc.get_int("game", "check_out_mode", options.check_out_mode);
     options.recovery = doc.get_int("game", "recovery", options.recovery);
     options.recovery_delete = doc.get_int("game", "recovery_delete", options.recovery_delete);
@@ -118,14 +113,14 @@ void read_game_section(const ProfileDocument& doc, AppOptions& options) {
     options.name_list.clear();
     for (std::int32_t i = 0; i < count; ++i) {
         options.name_list.push_back(
-            read_text(doc, "game", indexed("name_list", i), "", max_name_bytes));
+            doc.get_string("game", indexed("name_list", i), "", max_name_bytes));
     }
 }
 
 void read_colors(const ProfileDocument& doc, AppOptions& options) {
     for (std::size_t i = 0; i < color_count; ++i) {
         const ColorSetting& setting = color_settings()[i];
-        options.colors[i] = parse_color(read_text(doc, "color", setting.key, "", max_path_bytes),
+        options.colors[i] = parse_color(doc.get_string("color", setting.key, "", max_path_bytes),
                                         setting.default_value);
     }
 }
@@ -151,11 +146,11 @@ void read_plugins(const ProfileDocument& doc, AppOptions& options) {
     options.plugins.assign(static_cast<std::size_t>(count), PluginConfig{});
     for (std::size_t i = 0; i < options.plugins.size(); ++i) {
         PluginConfig& plugin = options.plugins[i];
-        plugin.title = read_text(doc, "plugin", indexed("title", i), "", max_path_bytes);
+        plugin.title = doc.get_string("plugin", indexed("title", i), "", max_path_bytes);
         plugin.lib_file_path =
-            read_text(doc, "plugin", indexed("lib_file_path", i), "", max_path_bytes);
-        plugin.func_name = read_text(doc, "plugin", indexed("func_name", i), "", max_path_bytes);
-        plugin.cmd_line = read_text(doc, "plugin", indexed("cmd_line", i), "", max_path_bytes);
+            doc.get_string("plugin", indexed("lib_file_path", i), "", max_path_bytes);
+        plugin.func_name = doc.get_string("plugin", indexed("func_name", i), "", max_path_bytes);
+        plugin.cmd_line = doc.get_string("plugin", indexed("cmd_line", i), "", max_path_bytes);
         plugin.modifiers = doc.get_int("plugin", indexed("ctrl", i), 0);
         plugin.key = doc.get_int("plugin", indexed("key", i), 0);
     }
@@ -182,7 +177,7 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     read_rect(doc, "score_list", options.score_list_window);
     read_rect(doc, "arrange", options.arrange_window);
     read_colors(doc, options);
-    options.font_name = read_text(doc, "font", "name", environment.font_name, max_path_bytes);
+    options.font_name = doc.get_string("font", "name", environment.font_name, max_path_bytes);
     options.left_font_size = doc.get_int("font", "left_font_size", options.left_font_size);
     read_keys(doc, options);
     read_int_keys(doc, "player", option_keys::player_keys, options.player);

@@ -178,11 +178,5 @@ TEST(ProfileDocument, longCommentsAreKeptWhole) {
     EXPECT_EQ(ProfileDocument::parse(comment).serialise(), comment + "\r\n\r\n");
 }
 
-TEST(ProfileDocument, textIsCutToTheGivenBytesWithoutSplittingACharacter) {
-    const auto doc = ProfileDocument::parse("[s]\nk=\"ab\xE3\x81\x82\"\n");
-    EXPECT_EQ(doc.get_string("s", "k", "", 4), "ab");
-    EXPECT_EQ(doc.get_string("s", "k", "", 5), "ab\xE3\x81\x82");
-}
-
 } // namespace
 } // namespace dvk

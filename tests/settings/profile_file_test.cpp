@@ -103,13 +103,6 @@ TEST(ProfileFile, saveOverAFolderFailsAndLeavesItAlone) {
     EXPECT_EQ(files_in(folder.path()), 1u);
 }
 
-TEST(ProfileFile, saveIntoAMissingFolderFails) {
-    TestFolder folder;
-    ProfileDocument doc;
-    doc.write_int("a", "b", 1);
-    EXPECT_FALSE(profile_save(doc, folder.file("no/such/dvk.ini")));
-}
-
 TEST(ProfileFile, saveKeepsThePermissionsOfTheOldFile) {
     TestFolder folder;
     const std::string path = folder.file("dvk.ini");
