@@ -74,7 +74,11 @@ void MessageBoxes::information(QWidget* owner, const QString& text, const QStrin
 }
 
 bool MessageBoxes::ok_cancel(QWidget* owner, const QString& text, const QString& caption) {
-    const Shown box{Icon::Information, caption, text, {Button::Ok, Button::Cancel}, Button::Ok};
+    const Shown box{Icon::Information,
+                    caption.isEmpty() ? application_title() : caption,
+                    text,
+                    {Button::Ok, Button::Cancel},
+                    Button::Ok};
     return ask(owner, box, Button::Cancel) == Button::Ok;
 }
 

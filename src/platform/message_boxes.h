@@ -35,7 +35,7 @@ public:
     static bool question(QWidget* owner, const QString& text, Button default_button = Button::Yes);
     // Information icon, OK.
     static void information(QWidget* owner, const QString& text, const QString& caption = {});
-    // Information icon, OK and Cancel; true for OK.
+    // Information icon, OK and Cancel; true for OK. An empty caption gives the title.
     static bool ok_cancel(QWidget* owner, const QString& text, const QString& caption);
     // Warning icon, OK.
     static void warning(QWidget* owner, const QString& text);

@@ -248,11 +248,13 @@ private Q_SLOTS:
     void missingOrImpossibleAnswersCountAsEscape() {
         DialogScript script;
         MessageBoxes::set_next_answers(script, {MessageBoxes::Button::Yes});
-        QVERIFY(!MessageBoxes::ok_cancel(nullptr, "text", "caption"));
+        QVERIFY(!MessageBoxes::ok_cancel(nullptr, "text", QString()));
         QVERIFY(!MessageBoxes::question(nullptr, "unanswered"));
         MessageBoxes::information(nullptr, "no caption given");
         QCOMPARE(MessageBoxes::shown(script).size(), 3);
-        QCOMPARE(MessageBoxes::shown(script)[2].caption, "dvk Ver 0.2.6");
+        for (const MessageBoxes::Shown& box : MessageBoxes::shown(script)) {
+            QCOMPARE(box.caption, "dvk Ver 0.2.6");
+        }
     }
 
     void theNewestScriptAnswersUntilItEnds() {
@@ -325,13 +327,6 @@ private Q_SLOTS:
         QFETCH(QSize, size);
         QFETCH(QPoint, position);
         QCOMPARE(centred_position(owner, size, QRect(0, 0, 1920, 1080)), position);
-    }
-
-    void programFolderCanBeOverridden() {
-        override_program_folder("/tmp/dvk-program");
-        QCOMPARE(program_folder(), "/tmp/dvk-program");
-        override_program_folder({});
-        QCOMPARE(program_folder(), QCoreApplication::applicationDirPath());
     }
 };
 
