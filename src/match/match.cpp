@@ -3,7 +3,7 @@
 
 namespace dvk {
 
-Match::Match(const MatchSettings& settings, MatchPorts& ports, ShellPorts& shell,
+Match::Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell,
              ScoreSheetView& view)
     : m_settings(settings), m_ports(ports), m_shell(shell), m_sheet(m_game, settings, ports, view) {
 }

@@ -12,7 +12,7 @@ namespace dvk {
 // of a match or a schedule.
 class Match {
 public:
-    Match(const MatchSettings& settings, MatchPorts& ports, ShellPorts& shell,
+    Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell,
           ScoreSheetView& view);
     Match(const Match&) = delete;
     Match& operator=(const Match&) = delete;
@@ -37,7 +37,7 @@ private:
     bool store_current_game();
     bool start_game_from(const GameOptions& options, bool new_match);
 
-    const MatchSettings& m_settings;
+    const AppOptions& m_settings;
     MatchPorts& m_ports;
     ShellPorts& m_shell;
     GameRecord m_game;

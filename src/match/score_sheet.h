@@ -3,19 +3,12 @@
 #include "match/game_record.h"
 #include "match/match_ports.h"
 #include "match/score_sheet_view.h"
+#include "settings/app_options.h"
 
 #include <optional>
 #include <vector>
 
 namespace dvk {
-
-// The options the match rules read while a game is played.
-struct MatchSettings {
-    GameOptions game;
-    std::vector<GameOptions> schedule;
-    std::int32_t check_out_mode = 0;
-    std::int32_t auto_save = 0;
-};
 
 // A cell of the shown leg: player column and round index (-1 shows the start-score row).
 struct InputCell {
@@ -39,7 +32,7 @@ enum class ScrollCommand { LineUp, LineDown, PageUp, PageDown, Top, Bottom };
 // record it does not own and reaches the world through its ports.
 class ScoreSheet {
 public:
-    ScoreSheet(GameRecord& game, const MatchSettings& settings, MatchPorts& ports,
+    ScoreSheet(GameRecord& game, const AppOptions& settings, MatchPorts& ports,
                ScoreSheetView& view);
 
     const GameRecord& game() const { return *m_game; }
@@ -136,7 +129,7 @@ private:
     void set_top(int top);
 
     GameRecord* m_game;
-    const MatchSettings& m_settings;
+    const AppOptions& m_settings;
     MatchPorts& m_ports;
     ScoreSheetView& m_view;
 

@@ -63,7 +63,7 @@ int max_double_darts(int after, int before, int finishing_darts) {
     }
 }
 
-ScoreSheet::ScoreSheet(GameRecord& game, const MatchSettings& settings, MatchPorts& ports,
+ScoreSheet::ScoreSheet(GameRecord& game, const AppOptions& settings, MatchPorts& ports,
                        ScoreSheetView& view)
     : m_game(&game), m_settings(settings), m_ports(ports), m_view(view) {}
 

@@ -101,7 +101,7 @@ public:
 
 // A match with scripted ports, started from `options`.
 struct MatchFixture {
-    MatchSettings settings;
+    AppOptions settings;
     ScriptedPorts ports;
     Match match{settings, ports, ports, ports};
 
