@@ -210,6 +210,7 @@ GameOptionDialog::GameOptionDialog(const GameOptions& options, AppOptions& app,
     const std::array<std::string, 2> default_names{tr("Player 1").toStdString(),
                                                    tr("Player 2").toStdString()};
     apply_form(open_game_option_form(m_options, default_names));
+    m_start_choices[static_cast<std::size_t>(form().start_choice)]->setFocus();
 }
 
 QWidget* GameOptionDialog::create_start_score_group() {
@@ -287,12 +288,12 @@ QWidget* GameOptionDialog::create_player_group(int player) {
     controls.name->lineEdit()->setMaxLength(name_box_characters);
     controls.name->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     controls.name->setMinimumContentsLength(name_box_visible_characters);
-    controls.name->setAccessibleName(group->title() + QLatin1Char(' ') + tr("Name:"));
+    controls.name->setAccessibleName(tr("%1 name").arg(group->title()));
     controls.name->addItems(to_string_list(offered_names(m_app.name_list)));
 
     controls.level = new QComboBox(group);
     controls.level->setObjectName(prefix + QStringLiteral("level"));
-    controls.level->setAccessibleName(group->title() + QLatin1Char(' ') + tr("Level:"));
+    controls.level->setAccessibleName(tr("%1 COM level").arg(group->title()));
     for (int level = 1; level <= offered_com_levels; ++level) {
         controls.level->addItem(tr("Level %1").arg(level));
     }
@@ -303,7 +304,7 @@ QWidget* GameOptionDialog::create_player_group(int player) {
     controls.handicap->setObjectName(prefix + QStringLiteral("handicap"));
     controls.start_score = new NumberBox(2, 32767, 5, group);
     controls.start_score->setObjectName(prefix + QStringLiteral("start_score"));
-    controls.start_score->setAccessibleName(group->title() + QLatin1Char(' ') + tr("Handicap"));
+    controls.start_score->setAccessibleName(tr("%1 handicap start score").arg(group->title()));
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(controls.label, 0, 0);

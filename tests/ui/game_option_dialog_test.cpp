@@ -163,10 +163,7 @@ private Q_SLOTS:
                                        << "1"
                                        << "1"
                                        << "start_score" << 2;
-        QTest::newRow("start score 99999") << "other_score"
-                                           << "99999"
-                                           << "99999"
-                                           << "start_score" << 99999;
+
         QTest::newRow("a sixth digit is refused") << "other_score"
                                                   << "123456"
                                                   << "12345"
@@ -179,10 +176,7 @@ private Q_SLOTS:
                                            << ""
                                            << ""
                                            << "start_score" << 2;
-        QTest::newRow("rounds 0") << "round"
-                                  << "0"
-                                  << "0"
-                                  << "round" << 1;
+
         QTest::newRow("rounds 5000") << "round"
                                      << "5000"
                                      << "5000"
@@ -191,10 +185,7 @@ private Q_SLOTS:
                                                  << "12345"
                                                  << "1234"
                                                  << "round" << 1234;
-        QTest::newRow("legs 0") << "max_leg"
-                                << "0"
-                                << "0"
-                                << "max_leg" << 1;
+
         QTest::newRow("handicap 1") << "p1_start_score"
                                     << "1"
                                     << "1"
@@ -203,10 +194,6 @@ private Q_SLOTS:
                                         << ""
                                         << ""
                                         << "p1_start_score" << 701;
-        QTest::newRow("handicap 2") << "p1_start_score"
-                                    << "2"
-                                    << "2"
-                                    << "p1_start_score" << 2;
     }
     void typedNumbersAreBroughtIntoRange() {
         QFETCH(QString, box);
@@ -291,6 +278,7 @@ private Q_SLOTS:
         options.p2_start_score = 401;
         QVERIFY(open(options));
         QVERIFY(find<QRadioButton>("start_301")->isChecked());
+        QCOMPARE(QApplication::focusWidget(), find<QRadioButton>("start_301"));
         QCOMPARE(find<QAbstractSpinBox>("other_score")->text(), "301");
         QVERIFY(!find<QAbstractSpinBox>("other_score")->isEnabled());
         QCOMPARE(find<QAbstractSpinBox>("round")->text(), "12");
