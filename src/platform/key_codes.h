@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/key_binding.h"
+
 #include <QKeyCombination>
 #include <QString>
 
@@ -7,10 +9,6 @@ namespace dvk {
 
 // Keys are stored in dvk.ini as Windows virtual-key numbers and modifier flags; these functions
 // translate them to and from Qt's keys. Numeric keypad keys carry Qt::KeypadModifier.
-
-inline constexpr int modifier_shift = 4;
-inline constexpr int modifier_ctrl = 8;
-inline constexpr int modifier_alt = 16;
 
 // Qt's key for a virtual-key number; Qt::Key_unknown when the number has no key here.
 QKeyCombination qt_key_for_virtual_key(int virtual_key);

@@ -1,0 +1,469 @@
+#include "shell/main_window.h"
+
+#include "dialogs/check_out_mode_dialog.h"
+#include "dialogs/com_throw_dialog.h"
+#include "dialogs/game_option_dialog.h"
+#include "match/recovery_file.h"
+#include "match/window_layout.h"
+#include "platform/local_time.h"
+#include "platform/key_codes.h"
+#include "platform/message_boxes.h"
+#include "platform/system_services.h"
+#include "records/auto_save.h"
+#include "screen/colors.h"
+#include "screen/score_edit.h"
+#include "screen/score_list_wnd.h"
+#include "settings/key_table.h"
+#include "settings/options_save.h"
+#include "shell/command_ids.h"
+#include "shell/full_screen.h"
+#include "shell/key_dispatcher.h"
+#include "shell/main_menu.h"
+#include "shell/qt_match_ports.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWindow>
+
+namespace dvk {
+
+MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> recovered)
+    : m_context(context), m_ports(std::make_unique<QtMatchPorts>(*this)),
+      m_recovery(recovery_path(context.program_folder)) {
+    setObjectName(QStringLiteral("dvk_wnd"));
+    setWindowTitle(QStringLiteral("dvk"));
+    m_list = new ScoreListWnd(this);
+    setCentralWidget(nullptr);
+    m_match = std::make_unique<Match>(options(), *m_ports, *m_ports, *m_list);
+    m_list->setSheet(&m_match->sheet());
+    m_list->setComputerVisit([this](int player) { runComputerVisit(player); });
+    connect(m_list, &ScoreListWnd::computerTurnStarting, this, [this] {
+        menuBar()->setEnabled(true);
+        m_list->setEnabled(true);
+    });
+    connect(m_list, &ScoreListWnd::scoreMenuRequested, this,
+            [this](const QPoint& at) { m_menu->scoreMenu()->popup(at); });
+
+    m_menu = new MainMenu(menuBar(), this);
+    connect(m_menu, &MainMenu::commandTriggered, this, &MainWindow::runCommand);
+    m_full_screen = new FullScreen(this, options());
+    m_keys = new KeyDispatcher(this);
+    connect(m_keys, &KeyDispatcher::commandTriggered, this, &MainWindow::runCommand);
+    applyScreenStyle();
+    rebuildKeys();
+
+    const AppOptions& o = options();
+    m_menu->setChecked(command::check_out_mode, o.check_out_mode == 1);
+    m_menu->setChecked(command::view_name, o.show_name == 1);
+    m_menu->setChecked(command::view_player, o.show_player == 1);
+    m_menu->setChecked(command::view_left, o.show_left == 1);
+    m_menu->setChecked(command::view_guide, o.show_guide == 1);
+    m_menu->setChecked(command::auto_save, o.auto_save == 1);
+    m_menu->setChecked(command::index_of_darts, o.throw_count == 1);
+    m_menu->setChecked(o.left_font_size == 20   ? command::left_larger
+                       : o.left_font_size == 60 ? command::left_smaller
+                                                : command::left_medium,
+                       true);
+    m_menu->setChecked(command::full_screen, o.full_screen == 1);
+    for (int later : {command::new_schedule, command::game_history, command::option,
+                      command::online, command::dart_out_shots}) {
+        m_menu->setEnabled(later, false);
+    }
+
+    resize(1024, 720);
+    if (recovered.has_value()) {
+        m_match->continue_game(std::move(*recovered));
+    } else {
+        m_fresh_start = true;
+        m_match->start_new_game(false);
+    }
+    updateTitle();
+}
+
+MainWindow::~MainWindow() { finish(); }
+
+void MainWindow::rebuildKeys() {
+    std::vector<Accelerator> table;
+    for (const KeyAccelerator& a : build_key_accelerators(options().keys)) {
+        const QKeyCombination combination = qt_key_combination(
+            a.flags & (modifier_shift | modifier_ctrl | modifier_alt), a.key);
+        table.push_back({combination.keyboardModifiers(), combination.key(), a.command});
+    }
+    m_keys->setFunctionKeys(std::move(table));
+    m_menu->refreshTexts(options().keys);
+}
+
+void MainWindow::applyScreenStyle() {
+    const AppOptions& o = options();
+    ScreenStyle style;
+    style.font_family = QString::fromStdString(o.font_name);
+    style.background = option_color(o, ColorItem::background);
+    style.odd_background = option_color(o, ColorItem::odd_background);
+    style.scored_text = option_color(o, ColorItem::scored_text);
+    style.text = option_color(o, ColorItem::text);
+    style.header_background = option_color(o, ColorItem::header_background);
+    style.header_text = option_color(o, ColorItem::header_text);
+    style.last3number_text = option_color(o, ColorItem::last3number_text);
+    style.line = option_color(o, ColorItem::line);
+    style.separate = option_color(o, ColorItem::separate);
+    style.ton_circle = option_color(o, ColorItem::ton_circle);
+    style.input_background = option_color(o, ColorItem::input_background);
+    style.input_text = option_color(o, ColorItem::input_text);
+    style.input_select_background = option_color(o, ColorItem::input_select_background);
+    style.input_select_text = option_color(o, ColorItem::input_select_text);
+    style.throw_count = o.throw_count == 1;
+    style.ton_circle_flag = o.ton_circle == 1;
+    style.separate_flag = o.separate == 1;
+    style.scroll_bar = o.scroll_bar == 1;
+    m_list->setScreenStyle(style);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, option_color(o, ColorItem::view_separate));
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_shown_once) {
+        m_shown_once = true;
+        m_full_screen->applyAtStart();
+        layoutChildren();
+        m_list->setFocus();
+        if (m_fresh_start) {
+            QTimer::singleShot(1, this, [this] { runCommand(command::new_game); });
+        }
+    }
+}
+
+void MainWindow::layoutChildren() {
+    const AppOptions& o = options();
+    const QRect area = rect().adjusted(0, menuBar()->isVisible() ? menuBar()->height() : 0, 0, 0);
+    LayoutInput in;
+    in.width = area.width();
+    in.height = area.height();
+    in.gap = o.view_separate_width;
+    in.name_shown = false;
+    in.player_shown = false;
+    in.left_shown = false;
+    in.guide_shown = false;
+    const MainLayout layout = compute_main_layout(in);
+    const auto place = [&](QWidget* w, const LayoutRect& r) {
+        w->setGeometry(r.x, area.top() + r.y, std::max(r.width, 1), std::max(r.height, 1));
+    };
+    place(m_list, layout.list);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (options().full_screen != 1) {
+        options().show_state = isMaximized() ? 3 : 10;
+    }
+    layoutChildren();
+    storeWindowRect();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    storeWindowRect();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && options().full_screen != 1) {
+        options().show_state = isMaximized() ? 3 : 10;
+    }
+}
+
+void MainWindow::storeWindowRect() {
+    if (!isVisible() || isMinimized() || isMaximized() || options().full_screen == 1) {
+        return;
+    }
+    const QRect frame = frameGeometry();
+    options().main_window = WindowRect{frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void MainWindow::updateTitle() {
+    const GameRecord& g = m_match->game();
+    QString title;
+    if (g.leg_limit == 1) {
+        title = (g.best_of == 1 ? tr("%1 - %2 Sets - (%3 Legs / Best of %4 Legs)")
+                                : tr("%1 - %2 Sets - (%3 Legs / %4 Legs)"))
+                    .arg(QStringLiteral("dvk"))
+                    .arg(g.game_index + 1)
+                    .arg(g.leg_index + 1)
+                    .arg(g.max_leg);
+    } else {
+        title = tr("%1 - %2 Legs").arg(QStringLiteral("dvk")).arg(g.leg_index + 1);
+    }
+    if (g.schedule_mode == 1) {
+        title += tr(" - Schedule Mode");
+    }
+    setWindowTitle(title);
+}
+
+void MainWindow::refreshPlayer(int, bool with_title) {
+    if (with_title) {
+        updateTitle();
+    }
+}
+
+void MainWindow::firstThrowerChanged(bool) {}
+
+void MainWindow::playerToThrow(int) {}
+
+void MainWindow::enablePreviousLeg(bool enabled) {
+    m_menu->setEnabled(command::previous_leg, enabled);
+}
+
+bool MainWindow::nextGame() {
+    const bool started = m_match->next_game();
+    updateTitle();
+    return started;
+}
+
+void MainWindow::startComputerTurn() {
+    menuBar()->setEnabled(false);
+    m_list->startComputerTurn();
+}
+
+void MainWindow::runComputerVisit(int player) {
+    ComThrowDialog::run(this, m_match->game(), player, *m_context.com_table, options());
+}
+
+void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int player,
+                               int round) {
+    const AppOptions& o = options();
+    m_recovery.write(o.recovery == 1, mode, RecoveryContent{o.game, o.schedule, game}, player,
+                     round);
+}
+
+void MainWindow::autoSave(const GameRecord& game) {
+    CsvLocale locale;
+    locale.date = [](const SystemTime& t) { return locale_date_text(t).toStdString(); };
+    locale.time = [](const SystemTime& t) { return locale_time_text(t).toStdString(); };
+    auto_save_game(game, options().auto_save_path, m_context.program_folder, locale);
+}
+
+void MainWindow::runCommand(int id) {
+    if (id >= command::template_first && id <= command::template_last) {
+        m_match->sheet().enter_value(id - command::template_first, false);
+        return;
+    }
+    switch (id) {
+    case command::new_game:
+        newGame();
+        break;
+    case command::exit:
+        close();
+        break;
+    case command::auto_save:
+        toggleAutoSave();
+        break;
+    case command::check_out_mode:
+        toggleCheckOutMode();
+        break;
+    case command::about:
+        showAbout();
+        break;
+    case command::previous_leg:
+        m_match->sheet().previous_leg();
+        break;
+    case command::key_left:
+        synthesizeKey(Qt::Key_Left);
+        break;
+    case command::key_right:
+        synthesizeKey(Qt::Key_Right);
+        break;
+    case command::full_screen:
+        m_full_screen->toggle();
+        m_menu->setChecked(command::full_screen, m_full_screen->active());
+        break;
+    case command::refresh_menu_texts:
+        m_menu->refreshTexts(options().keys);
+        break;
+    case command::view_name:
+    case command::view_player:
+    case command::view_left:
+    case command::view_guide:
+    case command::left_larger:
+    case command::left_medium:
+    case command::left_smaller:
+    case command::index_of_darts:
+        runViewCommand(id);
+        break;
+    default:
+        runScoreCommand(id);
+    }
+}
+
+void MainWindow::runScoreCommand(int id) {
+    ScoreSheet& sheet = m_match->sheet();
+    if (sheet.input_disabled()) {
+        return;
+    }
+    switch (id) {
+    case command::cancel:
+        sheet.escape();
+        break;
+    case command::up:
+        sheet.move_up();
+        break;
+    case command::down:
+        sheet.move_down();
+        break;
+    case command::next:
+        sheet.next_cell();
+        break;
+    case command::previous:
+        sheet.previous_cell();
+        break;
+    case command::page_up:
+        sheet.page_up();
+        break;
+    case command::page_down:
+        sheet.page_down();
+        break;
+    case command::home:
+        sheet.home();
+        break;
+    case command::end:
+        sheet.end();
+        break;
+    case command::first_dart:
+    case command::second_dart:
+    case command::third_dart:
+        sheet.finish_with_darts(id - command::first_dart + 1);
+        break;
+    case command::middle_for_diddle:
+        sheet.middle_for_diddle_command();
+        break;
+    case command::input_left_score:
+        sheet.input_left_score();
+        break;
+    case command::exchange_scores:
+        sheet.exchange_scores();
+        break;
+    case command::clear_scores:
+        sheet.clear_scores();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::runViewCommand(int id) {
+    AppOptions& o = options();
+    const auto toggle = [&](std::int32_t& flag) {
+        flag = flag == 1 ? 0 : 1;
+        m_menu->setChecked(id, flag == 1);
+    };
+    switch (id) {
+    case command::view_name:
+        toggle(o.show_name);
+        break;
+    case command::view_player:
+        toggle(o.show_player);
+        break;
+    case command::view_left:
+        toggle(o.show_left);
+        break;
+    case command::view_guide:
+        toggle(o.show_guide);
+        break;
+    case command::left_larger:
+        o.left_font_size = 20;
+        break;
+    case command::left_medium:
+        o.left_font_size = 40;
+        break;
+    case command::left_smaller:
+        o.left_font_size = 60;
+        break;
+    case command::index_of_darts:
+        toggle(o.throw_count);
+        applyScreenStyle();
+        break;
+    default:
+        break;
+    }
+    if (id >= command::left_larger && id <= command::left_smaller) {
+        m_menu->setChecked(id, true);
+    }
+    layoutChildren();
+}
+
+void MainWindow::newGame() {
+    GameOptions edited = options().game;
+    if (!GameOptionDialog::edit(this, edited, options(), m_context.settings_path)) {
+        return;
+    }
+    options().game = edited;
+    m_match->start_new_game(false);
+    updateTitle();
+}
+
+void MainWindow::toggleAutoSave() {
+    AppOptions& o = options();
+    o.auto_save = o.auto_save == 1 ? 0 : 1;
+    m_menu->setChecked(command::auto_save, o.auto_save == 1);
+    if (o.auto_save == 1) {
+        const auto folder = auto_save_folder(o.auto_save_path, m_context.program_folder);
+        MessageBoxes::information(this, tr("A score is saved automatically at '%1'.")
+                                            .arg(QString::fromStdString(folder.string())));
+    }
+}
+
+void MainWindow::toggleCheckOutMode() {
+    AppOptions& o = options();
+    o.check_out_mode = o.check_out_mode == 1 ? 0 : 1;
+    m_menu->setChecked(command::check_out_mode, o.check_out_mode == 1);
+    if (o.check_out_mode == 1) {
+        MessageBoxes::information(this, tr("The option was set as Check-Out mode."));
+    }
+    for (PlayerBlock& p : m_match->game().players) {
+        p.ask_double = (o.check_out_mode == 1 && p.com != 1) ? 1 : 0;
+    }
+}
+
+void MainWindow::synthesizeKey(int key) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        return;
+    }
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+void MainWindow::showAbout() {
+    MessageBoxes::information(
+        this,
+        MessageBoxes::application_title() + QStringLiteral("\n") +
+            tr("A scorer for two-player count-down darts.\nQuestions and reports: dvk@dvk-darts.org"),
+        tr("About"));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_close_without_asking && !MessageBoxes::question(this, tr("Do you want to exit?"))) {
+        event->ignore();
+        return;
+    }
+    finish();
+    event->accept();
+}
+
+void MainWindow::finish() {
+    if (m_finished) {
+        return;
+    }
+    m_finished = true;
+    const AppOptions& o = options();
+    delete_recovery(m_recovery.path(), o.recovery_delete == 1);
+    save_options(m_context.settings_path, o);
+}
+
+} // namespace dvk

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "com/arrange_table.h"
+#include "com/com_table.h"
+#include "match/match.h"
+#include "match/recovery_writer.h"
+#include "settings/app_options.h"
+
+#include <QMainWindow>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace dvk {
+
+class FullScreen;
+class KeyDispatcher;
+class MainMenu;
+class QtMatchPorts;
+class ScoreListWnd;
+
+// What the main window is given at start-up and keeps for the program's life.
+struct ShellContext {
+    AppOptions* options = nullptr;
+    std::filesystem::path program_folder;
+    std::string settings_path;
+    const ArrangeTable* checkout_table = nullptr;
+    const ComTable* com_table = nullptr;
+};
+
+// The main window "dvk_wnd": the menu bar, the match screen's child windows and their layout,
+// every menu command, the window title, and the match in progress with its history.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Continues `recovered` when given, else starts a new match and opens the game option
+    // dialog once the window is shown.
+    MainWindow(const ShellContext& context, std::optional<GameRecord> recovered);
+    ~MainWindow() override;
+
+    Match& match() { return *m_match; }
+    ScoreListWnd* scoreList() const { return m_list; }
+    MainMenu* mainMenu() const { return m_menu; }
+    KeyDispatcher* keyDispatcher() const { return m_keys; }
+    FullScreen* fullScreen() const { return m_full_screen; }
+    AppOptions& options() { return *m_context.options; }
+    const ShellContext& context() const { return m_context; }
+
+    void runCommand(int command);
+
+    // Notifications of the match and the score list.
+    void refreshPlayer(int player, bool with_title);
+    void firstThrowerChanged(bool refresh);
+    void playerToThrow(int player);
+    void enablePreviousLeg(bool enabled);
+    bool nextGame();
+    void startComputerTurn();
+    void writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round);
+    void autoSave(const GameRecord& game);
+    void updateTitle();
+    void layoutChildren();
+
+    // True when the user's close request is to be honoured without asking (tests, log-off).
+    void setCloseWithoutAsking(bool value) { m_close_without_asking = value; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void runScoreCommand(int command);
+    void runComputerVisit(int player);
+    void rebuildKeys();
+    void runViewCommand(int command);
+    void newGame();
+    void toggleAutoSave();
+    void toggleCheckOutMode();
+    void applyScreenStyle();
+    void synthesizeKey(int key);
+    void showAbout();
+    void storeWindowRect();
+    void finish();
+
+    ShellContext m_context;
+    std::unique_ptr<QtMatchPorts> m_ports;
+    std::unique_ptr<Match> m_match;
+    RecoveryWriter m_recovery;
+    ScoreListWnd* m_list = nullptr;
+    MainMenu* m_menu = nullptr;
+    KeyDispatcher* m_keys = nullptr;
+    FullScreen* m_full_screen = nullptr;
+    bool m_fresh_start = false;
+    bool m_shown_once = false;
+    bool m_close_without_asking = false;
+    bool m_finished = false;
+};
+
+} // namespace dvk

@@ -1,0 +1,90 @@
+#include "shell/program.h"
+
+#include "com/arrange_loader.h"
+#include "match/recovery_file.h"
+#include "platform/message_boxes.h"
+#include "platform/system_services.h"
+#include "settings/options_load.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace dvk {
+
+namespace {
+
+OptionsEnvironment environment() {
+    OptionsEnvironment env;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        env.work_area = WorkArea{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+    }
+    env.japanese_locale = is_japanese_locale();
+    env.player1_name = QCoreApplication::translate("MainWindow", "Player 1").toStdString();
+    env.player2_name = QCoreApplication::translate("MainWindow", "Player 2").toStdString();
+    return env;
+}
+
+} // namespace
+
+Program::Program(const std::filesystem::path& program_folder) : m_folder(program_folder) {
+    load_options((m_folder / "dvk.ini").string(), environment(), m_options);
+    m_checkout = load_arrange_table(m_folder / arrange_file_name(BuiltinTable::Checkout),
+                                    BuiltinTable::Checkout);
+    m_com = std::make_unique<ComTable>(
+        load_arrange_table(m_folder / arrange_file_name(BuiltinTable::Com), BuiltinTable::Com));
+    ShellContext context;
+    context.options = &m_options;
+    context.program_folder = m_folder;
+    context.settings_path = (m_folder / "dvk.ini").string();
+    context.checkout_table = &m_checkout;
+    context.com_table = m_com.get();
+    m_window = std::make_unique<MainWindow>(context, recover());
+}
+
+Program::~Program() = default;
+
+std::optional<GameRecord> Program::recover() {
+    const auto path = recovery_path(m_folder);
+    RecoveryLoad load = load_recovery(path, m_options.recovery == 1);
+    switch (load.status) {
+    case RecoveryLoadStatus::Loaded:
+        m_options.game = load.options;
+        if (load.schedule.has_value()) {
+            m_options.schedule = std::move(*load.schedule);
+        }
+        return std::move(load.game);
+    case RecoveryLoadStatus::Unreadable:
+        MessageBoxes::error(nullptr, QString::fromStdString(load.reason));
+        keep_unloadable_recovery(path);
+        return std::nullopt;
+    case RecoveryLoadStatus::NotLoadable:
+        keep_unloadable_recovery(path);
+        return std::nullopt;
+    case RecoveryLoadStatus::Disabled:
+    case RecoveryLoadStatus::Missing:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+void Program::show() {
+    MainWindow& w = *m_window;
+    const WindowRect& r = m_options.main_window;
+    if (r.is_stored()) {
+        w.move(r.left, r.top);
+        w.resize(std::max(r.width, 320), std::max(r.height, 240));
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        w.setGeometry(screen->availableGeometry());
+    }
+    if (m_options.full_screen == 1) {
+        w.showFullScreen();
+    } else if (m_options.show_state == 3) {
+        w.showMaximized();
+    } else {
+        w.show();
+    }
+}
+
+} // namespace dvk

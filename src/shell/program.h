@@ -1,0 +1,40 @@
+#pragma once
+
+#include "com/arrange_table.h"
+#include "com/com_table.h"
+#include "settings/app_options.h"
+#include "shell/main_window.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace dvk {
+
+// Everything the program loads at start-up and keeps until it ends: the options, the two
+// tables and the main window with the match.
+class Program {
+public:
+    // Loads the settings, the tables and the recovery file of `program_folder` and creates the
+    // main window (not shown yet).
+    explicit Program(const std::filesystem::path& program_folder);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    MainWindow& window() { return *m_window; }
+    AppOptions& options() { return m_options; }
+    // Shows the window with its stored rectangle and show state.
+    void show();
+
+private:
+    std::optional<GameRecord> recover();
+
+    std::filesystem::path m_folder;
+    AppOptions m_options;
+    ArrangeTable m_checkout;
+    std::unique_ptr<ComTable> m_com;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace dvk
