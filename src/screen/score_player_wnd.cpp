@@ -407,16 +407,16 @@ void ScorePlayerWnd::leaveEvent(QEvent*) {
 
 void ScorePlayerWnd::pollButtons() {
     const PlayerInfoBand band = bandUnderPointer();
-    if (m_top_shown && band != PlayerInfoBand::top) {
-        m_top_shown = false;
-    }
-    if (m_bottom_shown && band != PlayerInfoBand::bottom) {
-        m_bottom_shown = false;
-    }
-    if (!m_top_shown && !m_bottom_shown) {
+    const bool top = m_top_shown && band == PlayerInfoBand::top;
+    const bool bottom = m_bottom_shown && band == PlayerInfoBand::bottom;
+    if (!top && !bottom) {
         m_poll_timer->stop();
     }
-    update();
+    if (top != m_top_shown || bottom != m_bottom_shown) {
+        m_top_shown = top;
+        m_bottom_shown = bottom;
+        update();
+    }
 }
 
 void ScorePlayerWnd::repeatScroll() {
