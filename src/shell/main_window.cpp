@@ -35,8 +35,11 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
       m_recovery(recovery_path(context.program_folder)) {
     setObjectName(QStringLiteral("dvk_wnd"));
     setWindowTitle(QStringLiteral("dvk"));
-    m_list = new ScoreListWnd(this);
-    setCentralWidget(nullptr);
+    m_screen = new QWidget(this);
+    m_screen->setObjectName(QStringLiteral("match_screen"));
+    setCentralWidget(m_screen);
+    m_screen->installEventFilter(this);
+    m_list = new ScoreListWnd(m_screen);
     m_match = std::make_unique<Match>(options(), *m_ports, *m_ports, *m_list);
     m_list->setSheet(&m_match->sheet());
     m_list->setComputerVisit([this](int player) { runComputerVisit(player); });
@@ -119,10 +122,10 @@ void MainWindow::applyScreenStyle() {
     style.separate_flag = o.separate == 1;
     style.scroll_bar = o.scroll_bar == 1;
     m_list->setScreenStyle(style);
-    QPalette palette = this->palette();
+    QPalette palette = m_screen->palette();
     palette.setColor(QPalette::Window, option_color(o, ColorItem::view_separate));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    m_screen->setPalette(palette);
+    m_screen->setAutoFillBackground(true);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -140,7 +143,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::layoutChildren() {
     const AppOptions& o = options();
-    const QRect area = rect().adjusted(0, menuBar()->isVisible() ? menuBar()->height() : 0, 0, 0);
+    const QRect area = m_screen->rect();
     LayoutInput in;
     in.width = area.width();
     in.height = area.height();
@@ -151,7 +154,7 @@ void MainWindow::layoutChildren() {
     in.guide_shown = false;
     const MainLayout layout = compute_main_layout(in);
     const auto place = [&](QWidget* w, const LayoutRect& r) {
-        w->setGeometry(r.x, area.top() + r.y, std::max(r.width, 1), std::max(r.height, 1));
+        w->setGeometry(r.x, r.y, std::max(r.width, 1), std::max(r.height, 1));
     };
     place(m_list, layout.list);
 }
@@ -161,8 +164,14 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (options().full_screen != 1) {
         options().show_state = isMaximized() ? 3 : 10;
     }
-    layoutChildren();
     storeWindowRect();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_screen && event->type() == QEvent::Resize) {
+        layoutChildren();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -65,6 +65,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -88,6 +89,7 @@ private:
     std::unique_ptr<QtMatchPorts> m_ports;
     std::unique_ptr<Match> m_match;
     RecoveryWriter m_recovery;
+    QWidget* m_screen = nullptr;
     ScoreListWnd* m_list = nullptr;
     MainMenu* m_menu = nullptr;
     KeyDispatcher* m_keys = nullptr;
