@@ -3,8 +3,7 @@
 
 namespace dvk {
 
-Match::Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell,
-             ScoreSheetView& view)
+Match::Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell, ScoreSheetView& view)
     : m_settings(settings), m_ports(ports), m_shell(shell), m_sheet(m_game, settings, ports, view) {
 }
 

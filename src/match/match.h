@@ -12,8 +12,7 @@ namespace dvk {
 // of a match or a schedule.
 class Match {
 public:
-    Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell,
-          ScoreSheetView& view);
+    Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell, ScoreSheetView& view);
     Match(const Match&) = delete;
     Match& operator=(const Match&) = delete;
 

@@ -30,11 +30,17 @@ int score_list_hit_column(const ScoreListColumns& columns, int x) {
     return -1;
 }
 
-int score_font_points(int width, bool view_only) { return width / (view_only ? 22 : 17); }
+int score_font_points(int width, bool view_only) {
+    return width / (view_only ? 22 : 17);
+}
 
-int header_font_points(int width) { return width / 34; }
+int header_font_points(int width) {
+    return width / 34;
+}
 
-int score_list_row_height(int text_height) { return text_height + text_height / 6; }
+int score_list_row_height(int text_height) {
+    return text_height + text_height / 6;
+}
 
 int score_list_rows_per_page(int client_height, int header_height, int row_height) {
     if (row_height <= 0) {

@@ -81,9 +81,13 @@ void ScoreListWnd::setComputerVisit(std::function<void(int)> visit) {
     m_computer_visit = std::move(visit);
 }
 
-void ScoreListWnd::startComputerTurn() { m_computer_timer->start(); }
+void ScoreListWnd::startComputerTurn() {
+    m_computer_timer->start();
+}
 
-bool ScoreListWnd::computerTurnPending() const { return m_computer_timer->isActive(); }
+bool ScoreListWnd::computerTurnPending() const {
+    return m_computer_timer->isActive();
+}
 
 void ScoreListWnd::runComputerTurn() {
     if (m_sheet == nullptr || m_sheet->shown_leg_finished()) {
@@ -139,10 +143,10 @@ void ScoreListWnd::rebuildTemplate() {
                m_style.header_background);
 
     const bool view_only = m_sheet != nullptr && m_sheet->view_only();
-    const int first = m_sheet != nullptr && m_sheet->game().has_current_leg()
-                          ? m_sheet->game().legs[static_cast<std::size_t>(m_sheet->shown_leg())]
-                                .first_player
-                          : 0;
+    const int first =
+        m_sheet != nullptr && m_sheet->game().has_current_leg()
+            ? m_sheet->game().legs[static_cast<std::size_t>(m_sheet->shown_leg())].first_player
+            : 0;
     m_template_first_player = first;
     p.setFont(m_header_font);
     p.setPen(m_style.header_text);
@@ -151,8 +155,8 @@ void ScoreListWnd::rebuildTemplate() {
         p.drawText(QRect(m_columns.scored_left[i], 0,
                          m_columns.scored_right[i] - m_columns.scored_left[i], m_header_height),
                    Qt::AlignCenter, tr("Scored"));
-        const QString to_go = (view_only && player == first ? QStringLiteral("* ") : QString()) +
-                              tr("To Go");
+        const QString to_go =
+            (view_only && player == first ? QStringLiteral("* ") : QString()) + tr("To Go");
         p.drawText(QRect(m_columns.to_go_left[i], 0,
                          m_columns.to_go_right[i] - m_columns.to_go_left[i], m_header_height),
                    Qt::AlignCenter, to_go);
@@ -262,8 +266,8 @@ void ScoreListWnd::paintRow(QPainter& painter, int a, int y, const int running[2
     }
 }
 
-void ScoreListWnd::paintScore(QPainter& painter, const QRect& scored, const QRect& to_go,
-                              int entry, int remaining) {
+void ScoreListWnd::paintScore(QPainter& painter, const QRect& scored, const QRect& to_go, int entry,
+                              int remaining) {
     if (entry < 0) {
         const int d = m_row_height - 3;
         const QRect circle(scored.center().x() - d / 2, scored.center().y() - d / 2, d, d);
@@ -284,7 +288,9 @@ void ScoreListWnd::paintScore(QPainter& painter, const QRect& scored, const QRec
     painter.drawText(to_go, Qt::AlignCenter, QString::number(remaining));
 }
 
-void ScoreListWnd::resizeEvent(QResizeEvent*) { relayout(); }
+void ScoreListWnd::resizeEvent(QResizeEvent*) {
+    relayout();
+}
 
 void ScoreListWnd::mousePressEvent(QMouseEvent* event) {
     if (m_sheet == nullptr || m_sheet->input_disabled()) {
@@ -301,8 +307,8 @@ void ScoreListWnd::mousePressEvent(QMouseEvent* event) {
     if (at.y() < m_header_height) {
         return;
     }
-    m_sheet->click(score_list_hit_column(m_columns, at.x()), (at.y() - m_header_height) /
-                                                                  m_row_height);
+    m_sheet->click(score_list_hit_column(m_columns, at.x()),
+                   (at.y() - m_header_height) / m_row_height);
 }
 
 void ScoreListWnd::wheelEvent(QWheelEvent* event) {
@@ -367,9 +373,13 @@ void ScoreListWnd::focusInEvent(QFocusEvent*) {
     }
 }
 
-std::string ScoreListWnd::input_text() const { return m_edit->text().toStdString(); }
+std::string ScoreListWnd::input_text() const {
+    return m_edit->text().toStdString();
+}
 
-bool ScoreListWnd::input_modified() const { return m_edit->isModified(); }
+bool ScoreListWnd::input_modified() const {
+    return m_edit->isModified();
+}
 
 void ScoreListWnd::set_input_text(const std::string& text, bool select_all) {
     m_edit->setRedrawEnabled(false);
@@ -380,7 +390,9 @@ void ScoreListWnd::set_input_text(const std::string& text, bool select_all) {
     m_edit->setRedrawEnabled(true);
 }
 
-void ScoreListWnd::set_input_modified(bool modified) { m_edit->setModified(modified); }
+void ScoreListWnd::set_input_modified(bool modified) {
+    m_edit->setModified(modified);
+}
 
 void ScoreListWnd::show_input_cell(int player, int screen_row, bool read_only) {
     const QRect cell = scoredCellRect(player, screen_row);
@@ -407,7 +419,9 @@ void ScoreListWnd::hide_input_cell() {
     m_edit->hide();
 }
 
-void ScoreListWnd::repaint(int) { update(); }
+void ScoreListWnd::repaint(int) {
+    update();
+}
 
 void ScoreListWnd::scrolled(int, int new_top) {
     syncScrollBar();
@@ -417,7 +431,9 @@ void ScoreListWnd::scrolled(int, int new_top) {
     update();
 }
 
-void ScoreListWnd::scroll_range_changed() { syncScrollBar(); }
+void ScoreListWnd::scroll_range_changed() {
+    syncScrollBar();
+}
 
 void ScoreListWnd::syncScrollBar() {
     if (m_sheet == nullptr) {

@@ -104,8 +104,8 @@ void render_main_window_gallery(const QString& folder) {
             QPixmap shot = window.grab();
             QPainter painter(&shot);
             const QPixmap box = dialog.grab();
-            painter.drawPixmap((shot.width() - box.width()) / 2,
-                               (shot.height() - box.height()) / 2, box);
+            painter.drawPixmap((shot.width() - box.width()) / 2, (shot.height() - box.height()) / 2,
+                               box);
             painter.end();
             shot.save(QDir(folder).filePath(QStringLiteral("main_com_visit") + suffix +
                                             QStringLiteral(".png")));

@@ -10,8 +10,8 @@ namespace dvk {
 
 namespace {
 
-constexpr Qt::KeyboardModifiers relevant = Qt::ShiftModifier | Qt::ControlModifier |
-                                           Qt::AltModifier;
+constexpr Qt::KeyboardModifiers relevant =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 // Keys that name the same key on another place of the keyboard.
 int canonical_key(int key) {
@@ -77,7 +77,8 @@ bool KeyDispatcher::eventFilter(QObject* watched, QEvent* event) {
     }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || m_window == nullptr || widget->window() != m_window ||
-        QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
+        QApplication::activeModalWidget() != nullptr ||
+        QApplication::activePopupWidget() != nullptr) {
         return false;
     }
     auto* key_event = static_cast<QKeyEvent*>(event);

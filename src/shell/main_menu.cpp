@@ -60,15 +60,15 @@ constexpr CommandText command_texts[] = {
 
 // The commands whose menu texts show the key bound to them.
 constexpr int commands_with_key_names[] = {
-    command::new_game,       command::new_schedule,      command::modify_schedule,
-    command::game_history,   command::option,            command::auto_save,
-    command::check_out_mode, command::exit,              command::view_name,
-    command::view_player,    command::view_left,         command::view_guide,
-    command::left_larger,    command::left_medium,       command::left_smaller,
-    command::full_screen,    command::index_of_darts,    command::first_dart,
-    command::second_dart,    command::third_dart,        command::middle_for_diddle,
-    command::input_left_score, command::previous_leg,    command::exchange_scores,
-    command::clear_scores,   command::dart_out_shots,
+    command::new_game,         command::new_schedule,   command::modify_schedule,
+    command::game_history,     command::option,         command::auto_save,
+    command::check_out_mode,   command::exit,           command::view_name,
+    command::view_player,      command::view_left,      command::view_guide,
+    command::left_larger,      command::left_medium,    command::left_smaller,
+    command::full_screen,      command::index_of_darts, command::first_dart,
+    command::second_dart,      command::third_dart,     command::middle_for_diddle,
+    command::input_left_score, command::previous_leg,   command::exchange_scores,
+    command::clear_scores,     command::dart_out_shots,
 };
 
 std::string key_name(std::int32_t modifiers, std::int32_t key) {
@@ -100,7 +100,8 @@ QAction* MainMenu::add(QMenu* menu, int command) {
     QAction* action = menu->addAction(commandText(command));
     action->setData(command);
     m_actions.insert(command, action);
-    connect(action, &QAction::triggered, this, [this, command] { Q_EMIT commandTriggered(command); });
+    connect(action, &QAction::triggered, this,
+            [this, command] { Q_EMIT commandTriggered(command); });
     return action;
 }
 
@@ -123,8 +124,8 @@ void MainMenu::buildGameMenu() {
 
 void MainMenu::buildViewMenu() {
     QMenu* menu = m_bar->addMenu(tr("&View"));
-    for (int command : {command::view_name, command::view_player, command::view_left,
-                        command::view_guide}) {
+    for (int command :
+         {command::view_name, command::view_player, command::view_left, command::view_guide}) {
         add(menu, command)->setCheckable(true);
     }
     QMenu* size = menu->addMenu(tr("Left Score &Size"));
@@ -181,7 +182,8 @@ void MainMenu::refreshTexts(const std::vector<KeyBinding>& keys) {
     m_template->clear();
     for (const TemplateMenuItem& item : template_menu_items(keys, key_name)) {
         QAction* a = add(m_template, item.action);
-        a->setText(QStringLiteral("%1\t%2").arg(item.score).arg(QString::fromStdString(item.key_name)));
+        a->setText(
+            QStringLiteral("%1\t%2").arg(item.score).arg(QString::fromStdString(item.key_name)));
     }
     if (m_template->isEmpty()) {
         QAction* nothing = m_template->addAction(tr("(Nothing)"));

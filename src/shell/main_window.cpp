@@ -5,8 +5,8 @@
 #include "dialogs/game_option_dialog.h"
 #include "match/recovery_file.h"
 #include "match/window_layout.h"
-#include "platform/local_time.h"
 #include "platform/key_codes.h"
+#include "platform/local_time.h"
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "records/auto_save.h"
@@ -86,13 +86,15 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     updateTitle();
 }
 
-MainWindow::~MainWindow() { finish(); }
+MainWindow::~MainWindow() {
+    finish();
+}
 
 void MainWindow::rebuildKeys() {
     std::vector<Accelerator> table;
     for (const KeyAccelerator& a : build_key_accelerators(options().keys)) {
-        const QKeyCombination combination = qt_key_combination(
-            a.flags & (modifier_shift | modifier_ctrl | modifier_alt), a.key);
+        const QKeyCombination combination =
+            qt_key_combination(a.flags & (modifier_shift | modifier_ctrl | modifier_alt), a.key);
         table.push_back({combination.keyboardModifiers(), combination.key(), a.command});
     }
     m_keys->setFunctionKeys(std::move(table));
@@ -242,8 +244,7 @@ void MainWindow::runComputerVisit(int player) {
     ComThrowDialog::run(this, m_match->game(), player, *m_context.com_table, options());
 }
 
-void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int player,
-                               int round) {
+void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round) {
     const AppOptions& o = options();
     m_recovery.write(o.recovery == 1, mode, RecoveryContent{o.game, o.schedule, game}, player,
                      round);
@@ -449,11 +450,11 @@ void MainWindow::synthesizeKey(int key) {
 }
 
 void MainWindow::showAbout() {
-    MessageBoxes::information(
-        this,
-        MessageBoxes::application_title() + QStringLiteral("\n") +
-            tr("A scorer for two-player count-down darts.\nQuestions and reports: dvk@dvk-darts.org"),
-        tr("About"));
+    MessageBoxes::information(this,
+                              MessageBoxes::application_title() + QStringLiteral("\n") +
+                                  tr("A scorer for two-player count-down darts.\nQuestions and "
+                                     "reports: dvk@dvk-darts.org"),
+                              tr("About"));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

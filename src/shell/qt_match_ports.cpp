@@ -17,7 +17,9 @@ namespace dvk {
 
 namespace {
 
-QString translated(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+QString translated(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
 
 } // namespace
 
@@ -49,16 +51,16 @@ bool QtMatchPorts::ask_yes_no(Question question) {
     switch (question) {
     case Question::ExchangeScores:
         return MessageBoxes::question(
-            &m_window,
-            translated(QT_TRANSLATE_NOOP("MainWindow", "Are you sure you want to exchange scores?")));
+            &m_window, translated(QT_TRANSLATE_NOOP("MainWindow",
+                                                    "Are you sure you want to exchange scores?")));
     case Question::ClearScores:
         return MessageBoxes::question(
             &m_window,
             translated(QT_TRANSLATE_NOOP("MainWindow", "Are you sure you want to clear scores?")));
     case Question::PreviousLeg:
         return MessageBoxes::question(
-            &m_window,
-            translated(QT_TRANSLATE_NOOP("MainWindow", "Are you sure you return to previous Leg?")));
+            &m_window, translated(QT_TRANSLATE_NOOP("MainWindow",
+                                                    "Are you sure you return to previous Leg?")));
     }
     return false;
 }
@@ -72,34 +74,54 @@ void QtMatchPorts::show_error(const std::string& text) {
     MessageBoxes::error(&m_window, QString::fromStdString(text));
 }
 
-void QtMatchPorts::beep() { dvk::beep(); }
+void QtMatchPorts::beep() {
+    dvk::beep();
+}
 
-int QtMatchPorts::notify_plugins(int, int) { return 0; }
+int QtMatchPorts::notify_plugins(int, int) {
+    return 0;
+}
 
 void QtMatchPorts::refresh_player(int player, bool with_title) {
     m_window.refreshPlayer(player, with_title);
 }
 
-void QtMatchPorts::first_thrower_changed(bool refresh) { m_window.firstThrowerChanged(refresh); }
+void QtMatchPorts::first_thrower_changed(bool refresh) {
+    m_window.firstThrowerChanged(refresh);
+}
 
-bool QtMatchPorts::game_over() { return m_window.nextGame(); }
+bool QtMatchPorts::game_over() {
+    return m_window.nextGame();
+}
 
-void QtMatchPorts::drop_last_stored_game() { m_window.match().drop_last_stored_game(); }
+void QtMatchPorts::drop_last_stored_game() {
+    m_window.match().drop_last_stored_game();
+}
 
-void QtMatchPorts::player_to_throw(int player) { m_window.playerToThrow(player); }
+void QtMatchPorts::player_to_throw(int player) {
+    m_window.playerToThrow(player);
+}
 
-void QtMatchPorts::enable_previous_leg(bool enabled) { m_window.enablePreviousLeg(enabled); }
+void QtMatchPorts::enable_previous_leg(bool enabled) {
+    m_window.enablePreviousLeg(enabled);
+}
 
-void QtMatchPorts::start_computer_turn() { m_window.startComputerTurn(); }
+void QtMatchPorts::start_computer_turn() {
+    m_window.startComputerTurn();
+}
 
 void QtMatchPorts::write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
                                   int round) {
     m_window.writeRecovery(game, mode, player, round);
 }
 
-void QtMatchPorts::auto_save(const GameRecord& game) { m_window.autoSave(game); }
+void QtMatchPorts::auto_save(const GameRecord& game) {
+    m_window.autoSave(game);
+}
 
-SystemTime QtMatchPorts::local_time() { return dvk::local_time(); }
+SystemTime QtMatchPorts::local_time() {
+    return dvk::local_time();
+}
 
 void QtMatchPorts::show_final_result(const FinalResult& result) {
     QString text;
@@ -122,7 +144,9 @@ void QtMatchPorts::refresh_player_information() {
     m_window.refreshPlayer(1, false);
 }
 
-void QtMatchPorts::leg_limit_changed(bool) { m_window.refreshPlayer(0, true); }
+void QtMatchPorts::leg_limit_changed(bool) {
+    m_window.refreshPlayer(0, true);
+}
 
 void QtMatchPorts::enable_modify_schedule(bool enabled) {
     m_window.mainMenu()->setEnabled(command::modify_schedule, enabled);

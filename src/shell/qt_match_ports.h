@@ -29,8 +29,7 @@ public:
     void player_to_throw(int player) override;
     void enable_previous_leg(bool enabled) override;
     void start_computer_turn() override;
-    void write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
-                        int round) override;
+    void write_recovery(const GameRecord& game, RecoveryWrite mode, int player, int round) override;
     void auto_save(const GameRecord& game) override;
     SystemTime local_time() override;
 

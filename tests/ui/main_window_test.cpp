@@ -1,0 +1,212 @@
+#include "platform/dialog_script.h"
+#include "platform/message_boxes.h"
+#include "screen/score_edit.h"
+#include "screen/score_list_wnd.h"
+#include "shell/command_ids.h"
+#include "shell/main_menu.h"
+#include "shell/program.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace dvk;
+
+namespace {
+
+QVariantMap two_players() {
+    return {{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+            {QStringLiteral("p2_name"), QStringLiteral("Bob")},
+            {QStringLiteral("start_score"), 501}};
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<DialogScript> m_script;
+    std::unique_ptr<Program> m_program;
+
+    MainWindow& window() { return m_program->window(); }
+    ScoreEdit* edit() { return window().scoreList()->edit(); }
+    const GameRecord& game() { return window().match().game(); }
+    InputCell cell() { return window().match().sheet().input_cell(); }
+
+    // Starts the program in the test folder; a fresh start answers the game option dialog.
+    void start(const QVariant& game_options = QVariant()) {
+        m_program = std::make_unique<Program>(m_folder.path().toStdString());
+        window().setCloseWithoutAsking(true);
+        window().resize(900, 640);
+        if (game_options.isValid()) {
+            m_script->push_answer(QStringLiteral("GameOptionDialog"), game_options);
+        }
+        m_program->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QTest::qWait(20);
+    }
+
+    void stop() { m_program.reset(); }
+
+    void type(const QString& digits, Qt::Key key = Qt::Key_Return,
+              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClicks(edit(), digits);
+        QTest::keyClick(edit(), key, modifiers);
+    }
+
+    void visits(std::initializer_list<int> points) {
+        for (int p : points) {
+            type(QString::number(p));
+        }
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(m_folder.isValid());
+        QDir(m_folder.path()).removeRecursively();
+        QDir().mkpath(m_folder.path());
+        m_script = std::make_unique<DialogScript>();
+    }
+
+    void cleanup() {
+        stop();
+        m_script.reset();
+    }
+
+    void freshStartOpensGameOptionsAndAWholeLegIsTyped() {
+        start(two_players());
+        QCOMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
+        QCOMPARE(QString::fromStdString(game().players[0].name), QStringLiteral("Ann"));
+        QVERIFY(edit()->isVisible());
+        QCOMPARE(edit()->geometry(), window().scoreList()->scoredCellRect(0, 1));
+
+        m_script->push_answer(QStringLiteral("CheckOutDialog"), 3);
+        MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::Ok});
+        visits({100, 26, 100, 45, 100, 60, 100, 81, 101});
+
+        const auto checkout = m_script->calls_of(QStringLiteral("CheckOutDialog"));
+        QCOMPARE(checkout.size(), 1);
+        const auto boxes = MessageBoxes::shown(*m_script);
+        QVERIFY(!boxes.isEmpty());
+        QCOMPARE(boxes.last().text, QStringLiteral("Game shot 3 dart. (15 darts)"));
+        QCOMPARE(boxes.last().caption, QStringLiteral("Ann"));
+        QCOMPARE(game().leg_index, 1);
+        QCOMPARE(game().players[0].legs_won, 1);
+        QCOMPARE(game().current_leg().first_player, 1);
+        QCOMPARE(cell(), (InputCell{1, 0}));
+        QCOMPARE(edit()->geometry(), window().scoreList()->scoredCellRect(1, 1));
+        QVERIFY(window().windowTitle().startsWith(QStringLiteral("dvk - 2 Legs")));
+        QVERIFY(window().mainMenu()->action(command::previous_leg)->isEnabled());
+    }
+
+    void refusedVisitsBeepAndKeepTheCell() {
+        start(two_players());
+        type(QStringLiteral("179"));
+        QCOMPARE(cell(), (InputCell{0, 0}));
+        QCOMPARE(edit()->text(), QStringLiteral("179"));
+        QTest::keyClick(edit(), Qt::Key_Escape);
+        QCOMPARE(edit()->text(), QString());
+        QTest::keyClicks(edit(), QStringLiteral("1a"));
+        QCOMPARE(edit()->text(), QStringLiteral("1"));
+    }
+
+    void correctingAnEarlierVisitWithUpAndMovingBack() {
+        start(two_players());
+        visits({60, 45, 100, 26});
+        QCOMPARE(cell(), (InputCell{0, 2}));
+        QTest::keyClick(edit(), Qt::Key_Up);
+        QCOMPARE(cell(), (InputCell{0, 1}));
+        QCOMPARE(edit()->text(), QStringLiteral("100"));
+        type(QStringLiteral("140"));
+        QCOMPARE(game().current_leg().scores[0][1], 140);
+        QCOMPARE(game().players[0].remaining, 501 - 200);
+        QCOMPARE(cell(), (InputCell{1, 1}));
+        QTest::keyClick(edit(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(cell(), (InputCell{0, 1}));
+        QTest::keyClick(edit(), Qt::Key_Escape);
+        QCOMPARE(cell(), (InputCell{0, 2}));
+        QCOMPARE(game().current_leg().round, 2);
+    }
+
+    void functionKeysEnterTemplates() {
+        start(two_players());
+        QTest::keyClick(edit(), Qt::Key_F1);
+        QCOMPARE(game().current_leg().scores[0][0], 0);
+        QCOMPARE(cell(), (InputCell{1, 0}));
+        QTest::keyClick(edit(), Qt::Key_F8, Qt::ShiftModifier);
+        QCOMPARE(game().current_leg().scores[1][0], 180);
+        QCOMPARE(window().mainMenu()->action(51180)->text(), QStringLiteral("180\tShift+F8"));
+    }
+
+    void computerPlayerThrowsAWholeVisit() {
+        QVariantMap options = two_players();
+        options.insert(QStringLiteral("p2_com"), 1);
+        start(options);
+        m_program->options().com_timer = 1;
+        // The level column beyond the twelve offered levels always hits its target.
+        window().match().game().players[1].com_level = 12;
+        m_script->push_answer(QStringLiteral("ComThrowDialog"), 5);
+        type(QStringLiteral("60"));
+        QVERIFY(QTest::qWaitFor([&] { return game().current_leg().round == 1; }, 2000));
+        QCOMPARE(game().current_leg().scores[1][0], 180);
+        QCOMPARE(cell(), (InputCell{0, 1}));
+        QVERIFY(window().menuBar()->isEnabled());
+    }
+
+    void stoppingTheComputerFinishesTheLeg() {
+        QVariantMap options = two_players();
+        options.insert(QStringLiteral("p2_com"), 1);
+        start(options);
+        type(QStringLiteral("60"));
+        QVERIFY(QTest::qWaitFor([&] { return game().current_leg().finished == 1; }, 2000));
+        QVERIFY(!edit()->isVisible());
+        QCOMPARE(game().players[1].com_result, -5);
+    }
+
+    void restartContinuesTheGameAtTheSameCell() {
+        start(two_players());
+        visits({60, 45, 100});
+        QCOMPARE(cell(), (InputCell{1, 1}));
+        stop();
+        QVERIFY(QFile::exists(m_folder.filePath(QStringLiteral("dvk.tmp"))));
+        start();
+        QCOMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
+        QCOMPARE(cell(), (InputCell{1, 1}));
+        QCOMPARE(game().players[0].remaining, 341);
+        QCOMPARE(QString::fromStdString(game().players[1].name), QStringLiteral("Bob"));
+        type(QStringLiteral("26"));
+        QCOMPARE(game().players[1].remaining, 430);
+    }
+
+    void recoveryDeleteStartsANewMatch() {
+        start(two_players());
+        visits({60});
+        m_program->options().recovery_delete = 1;
+        stop();
+        QVERIFY(!QFile::exists(m_folder.filePath(QStringLiteral("dvk.tmp"))));
+        start(two_players());
+        QCOMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 2);
+        QCOMPARE(game().players[0].remaining, 501);
+    }
+
+    void exitAsksFirst() {
+        start(two_players());
+        window().setCloseWithoutAsking(false);
+        MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::No});
+        window().runCommand(command::exit);
+        QVERIFY(window().isVisible());
+        QCOMPARE(MessageBoxes::shown(*m_script).last().text,
+                 QStringLiteral("Do you want to exit?"));
+        MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::Yes});
+        window().runCommand(command::exit);
+        QVERIFY(!window().isVisible());
+        QVERIFY(QFile::exists(m_folder.filePath(QStringLiteral("dvk.ini"))));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
