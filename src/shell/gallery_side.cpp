@@ -7,8 +7,10 @@
 #include "settings/guide_slots.h"
 #include "shell/command_ids.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMap>
+#include <QMouseEvent>
 #include <QPixmap>
 
 namespace dvk {
@@ -127,21 +129,34 @@ void render_name(const QString& folder, const MainSize& main, AppOptions& option
     options.show_player = 1;
 }
 
+// Holds the left mouse button down on a slot, as a click in progress shows it.
+void press_slot(ScoreGuideWnd& guide, int slot) {
+    const QPointF at = guide.slotRect(slot).center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, guide.mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&guide, &press);
+}
+
 void render_guide(const QString& folder, const MainSize& main, const AppOptions& options) {
     const int m = std::min(main.width, main.height);
     const std::vector<KeyBinding> keys = gallery_keys();
     struct Variant {
         const char* tag;
         Qt::KeyboardModifiers held;
+        int pressed_slot;
     };
     for (const Variant variant :
-         {Variant{"plain", Qt::NoModifier}, Variant{"shift", Qt::ShiftModifier},
-          Variant{"ctrl", Qt::ControlModifier}}) {
+         {Variant{"plain", Qt::NoModifier, 0}, Variant{"shift", Qt::ShiftModifier, 0},
+          Variant{"ctrl", Qt::ControlModifier, 0},
+          Variant{"ctrl_f2_pressed", Qt::ControlModifier, 2}}) {
         ScoreGuideWnd guide(options, gallery_menu_text);
         guide.resize(main.width, guide.heightFor(m));
         guide.setKeyTable(keys);
         guide.setModifierSource([held = variant.held] { return held; });
         guide.modifierKeyPressed();
+        if (variant.pressed_slot != 0) {
+            press_slot(guide, variant.pressed_slot);
+        }
         save(guide, guide.size(),
              QDir(folder).filePath(QStringLiteral("score_guide_wnd_%1_%2.png")
                                        .arg(QLatin1String(main.tag), QLatin1String(variant.tag))));

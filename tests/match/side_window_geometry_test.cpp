@@ -9,61 +9,27 @@ namespace {
 
 // ---- Heights asked for by the main window ----
 
-struct HeightCase {
-    const char* name;
-    int length;
-    int setting;
-    int height;
-};
-
-void PrintTo(const HeightCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class LeftScoreHeight : public testing::TestWithParam<HeightCase> {};
-
-TEST_P(LeftScoreHeight, followsTheFontSizeSetting) {
-    EXPECT_EQ(left_score_height(GetParam().length, GetParam().setting), GetParam().height);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sizes, LeftScoreHeight,
-                         testing::Values(HeightCase{"larger", 800, 20, 265},
-                                         HeightCase{"medium", 800, 40, 200},
-                                         HeightCase{"smaller", 800, 60, 130},
-                                         HeightCase{"mediumSmallScreen", 600, 40, 150},
-                                         HeightCase{"unknownSizeCountsAsMedium", 800, 30, 200},
-                                         HeightCase{"truncatesBeforeScaling", 29, 60, 0},
-                                         HeightCase{"negativeLength", -40, 40, 0}),
-                         [](const testing::TestParamInfo<HeightCase>& info) {
-                             return std::string(info.param.name);
-                         });
-
-class NameBarHeight : public testing::TestWithParam<HeightCase> {};
-
-TEST_P(NameBarHeight, dividesTheShorterSide) {
-    EXPECT_EQ(name_bar_height(GetParam().length, GetParam().setting), GetParam().height);
-}
-
-INSTANTIATE_TEST_SUITE_P(Divisors, NameBarHeight,
-                         testing::Values(HeightCase{"defaultLarge", 800, 11, 72},
-                                         HeightCase{"defaultSmall", 600, 11, 54},
-                                         HeightCase{"custom", 800, 20, 40},
-                                         HeightCase{"zeroDivisorUsesDefault", 800, 0, 72},
-                                         HeightCase{"negativeDivisorUsesDefault", 800, -5, 72}),
-                         [](const testing::TestParamInfo<HeightCase>& info) {
-                             return std::string(info.param.name);
-                         });
-
-TEST(GuideBarGeometry, heightIsATenthOfTheShorterSide) {
-    EXPECT_EQ(guide_bar_height(800), 80);
-    EXPECT_EQ(guide_bar_height(609), 60);
-    EXPECT_EQ(guide_bar_height(-1), 0);
-}
-
-TEST(SideWindowFonts, pointsBecomePixelsAtTheScreenResolution) {
-    EXPECT_EQ(point_to_pixels(72, 96), 96);
-    EXPECT_EQ(point_to_pixels(10, 96), 13);
-    EXPECT_EQ(point_to_pixels(0, 96), 1);
+TEST(SideWindowHeights, followTheSettingsAndGuardTheirDivisors) {
+    struct Row {
+        const char* name;
+        int height;
+        int expected;
+    };
+    const Row rows[] = {
+        {"leftLarger", left_score_height(800, 20), 265},
+        {"leftMedium", left_score_height(800, 40), 200},
+        {"leftSmaller", left_score_height(800, 60), 130},
+        {"leftUnknownSizeCountsAsMedium", left_score_height(800, 30), 200},
+        {"leftTruncatesBeforeScaling", left_score_height(29, 60), 0},
+        {"nameDefault", name_bar_height(600, 11), 54},
+        {"nameZeroDivisorUsesDefault", name_bar_height(800, 0), 72},
+        {"nameNegativeDivisorUsesDefault", name_bar_height(800, -5), 72},
+        {"guide", guide_bar_height(609), 60},
+        {"guideNegativeLength", guide_bar_height(-1), 0},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(row.height, row.expected) << row.name;
+    }
 }
 
 // ---- Left-score number fitted to "8888" ----
@@ -73,29 +39,19 @@ int eights_width(int points) {
     return points * 3;
 }
 
-TEST(LeftScoreLayout, wideWindowKeepsTheHeightDerivedSize) {
-    const LeftScoreLayout layout = left_score_layout(637, 200, eights_width);
-    EXPECT_EQ(layout.frame, 7);
-    EXPECT_EQ(layout.points, 130); // 200 - 10 * 7
-}
-
-TEST(LeftScoreLayout, narrowWindowShrinksUntilFourDigitsFit) {
+TEST(LeftScoreLayout, keepsTheHeightDerivedSizeWhenWideAndShrinksWhenNarrow) {
+    const LeftScoreLayout wide = left_score_layout(637, 200, eights_width);
+    EXPECT_EQ(wide.frame, 7);
+    EXPECT_EQ(wide.points, 130); // 200 - 10 * 7
     // Available width 200 - 2 * 7 = 186 takes 62 points of 3 pixels.
-    const LeftScoreLayout layout = left_score_layout(200, 200, eights_width);
-    EXPECT_EQ(layout.points, 62);
-    EXPECT_LE(eights_width(layout.points), 200 - 2 * layout.frame);
-    EXPECT_GT(eights_width(layout.points + 1), 200 - 2 * layout.frame);
+    EXPECT_EQ(left_score_layout(200, 200, eights_width).points, 62);
 }
 
-TEST(LeftScoreLayout, lowWindowHasNoFrame) {
-    const LeftScoreLayout layout = left_score_layout(300, 25, eights_width);
-    EXPECT_EQ(layout.frame, 0);
-    EXPECT_EQ(layout.points, 25);
-}
-
-TEST(LeftScoreLayout, stopsAtZeroWhenNothingFits) {
-    const LeftScoreLayout layout = left_score_layout(300, 200, [](int) { return 10000; });
-    EXPECT_EQ(layout.points, 0);
+TEST(LeftScoreLayout, lowWindowHasNoFrameAndNothingFittingGivesZero) {
+    const LeftScoreLayout low = left_score_layout(300, 25, eights_width);
+    EXPECT_EQ(low.frame, 0);
+    EXPECT_EQ(low.points, 25);
+    EXPECT_EQ(left_score_layout(300, 200, [](int) { return 10000; }).points, 0);
 }
 
 TEST(LeftScoreLayout, measuresFromTheLargestSizeDownAndStopsAtTheFirstFit) {
@@ -160,41 +116,29 @@ GameRecord game_with(int sets0, int legs0, int legs1, int sets1) {
     return game;
 }
 
-struct ScoreCase {
-    const char* name;
-    NameBarContent content;
-    std::string text;
-};
-
-void PrintTo(const ScoreCase& row, std::ostream* out) {
-    *out << row.name;
+TEST(NameBarScore, showsTheChosenTotals) {
+    struct Row {
+        const char* name;
+        bool sets, total_sets, total_legs, player_view;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"setsAndLegs", true, true, true, false, "(2) 1 - 3 (4)"},
+        {"setsOnly", true, true, false, false, "(2) - (4)"},
+        {"legsOfAGameWithoutSets", false, true, true, false, "1 - 3"},
+        {"setsHiddenShowsLegs", true, false, true, false, "1 - 3"},
+        {"nothingChosen", true, false, false, false, ""},
+        {"playerWindowsCarryTheScore", true, true, true, true, ""},
+    };
+    for (const Row& row : rows) {
+        NameBarContent content;
+        content.sets = row.sets;
+        content.total_sets = row.total_sets;
+        content.total_legs = row.total_legs;
+        content.player_view = row.player_view;
+        EXPECT_EQ(name_bar_score_text(game_with(2, 1, 3, 4), content), row.text) << row.name;
+    }
 }
-
-class NameBarScore : public testing::TestWithParam<ScoreCase> {};
-
-TEST_P(NameBarScore, showsTheChosenTotals) {
-    EXPECT_EQ(name_bar_score_text(game_with(2, 1, 3, 4), GetParam().content), GetParam().text);
-}
-
-NameBarContent content_of(bool sets, bool total_sets, bool total_legs, bool player_view) {
-    NameBarContent content;
-    content.sets = sets;
-    content.total_sets = total_sets;
-    content.total_legs = total_legs;
-    content.player_view = player_view;
-    return content;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, NameBarScore,
-    testing::Values(
-        ScoreCase{"setsAndLegs", content_of(true, true, true, false), "(2) 1 - 3 (4)"},
-        ScoreCase{"setsOnly", content_of(true, true, false, false), "(2) - (4)"},
-        ScoreCase{"legsOfAGameWithoutSets", content_of(false, true, true, false), "1 - 3"},
-        ScoreCase{"setsHiddenShowsLegs", content_of(true, false, true, false), "1 - 3"},
-        ScoreCase{"nothingChosen", content_of(true, false, false, false), ""},
-        ScoreCase{"playerWindowsCarryTheScore", content_of(true, true, true, true), ""}),
-    [](const testing::TestParamInfo<ScoreCase>& info) { return std::string(info.param.name); });
 
 TEST(NameBarNames, computerIsNamedByItsLevelCountedFromOne) {
     GameRecord game = game_with(0, 0, 0, 0);
