@@ -1,6 +1,7 @@
 #include "shell/gallery_dialogs.h"
 #include "shell/gallery_main_window.h"
 #include "shell/gallery_player.h"
+#include "shell/gallery_side.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,5 +17,6 @@ int main(int argc, char** argv) {
     dvk::render_main_window_gallery(folder);
     dvk::render_dialog_gallery(folder);
     dvk::render_player_gallery(folder);
+    dvk::render_side_gallery(folder);
     return 0;
 }

@@ -12,7 +12,11 @@
 #include "records/auto_save.h"
 #include "screen/colors.h"
 #include "screen/score_edit.h"
+#include "screen/score_guide_wnd.h"
+#include "screen/score_left_wnd.h"
 #include "screen/score_list_wnd.h"
+#include "screen/score_name_wnd.h"
+#include "screen/score_player_wnd.h"
 #include "settings/key_table.h"
 #include "settings/options_save.h"
 #include "shell/command_ids.h"
@@ -41,6 +45,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     m_screen->installEventFilter(this);
     m_list = new ScoreListWnd(m_screen);
     m_match = std::make_unique<Match>(options(), *m_ports, *m_ports, *m_list);
+    createSideWindows();
     m_list->setSheet(&m_match->sheet());
     m_list->setComputerVisit([this](int player) { runComputerVisit(player); });
     connect(m_list, &ScoreListWnd::computerTurnStarting, this, [this] {
@@ -49,6 +54,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     });
     connect(m_list, &ScoreListWnd::scoreMenuRequested, this,
             [this](const QPoint& at) { m_menu->scoreMenu()->popup(at); });
+    connect(m_list, &ScoreListWnd::modifierKeyPressed, m_guide, &ScoreGuideWnd::modifierKeyPressed);
 
     m_menu = new MainMenu(menuBar(), this);
     connect(m_menu, &MainMenu::commandTriggered, this, &MainWindow::runCommand);
@@ -90,6 +96,45 @@ MainWindow::~MainWindow() {
     finish();
 }
 
+void MainWindow::createSideWindows() {
+    const AppOptions& o = options();
+    const GameRecord* game = &m_match->game();
+    m_name = new ScoreNameWnd(o, m_screen);
+    m_name->setGame(game);
+    for (int p = 0; p < 2; ++p) {
+        m_left[p] = new ScoreLeftWnd(o, m_screen);
+        m_left[p]->setPlayer(&m_match->game().players[static_cast<std::size_t>(p)]);
+        m_player[p] = new ScorePlayerWnd(o, *m_context.checkout_table, m_screen);
+        m_player[p]->setGame(game, p);
+    }
+    m_guide = new ScoreGuideWnd(
+        o, [](int command) { return MainMenu::commandText(command); }, m_screen);
+    m_guide->setKeyTable(o.keys);
+    connect(m_guide, &ScoreGuideWnd::commandTriggered, this, &MainWindow::runCommand);
+    legLimitChanged();
+    applyVisibility();
+}
+
+void MainWindow::applyVisibility() {
+    const AppOptions& o = options();
+    m_name->setVisible(o.show_name == 1);
+    for (int p = 0; p < 2; ++p) {
+        m_left[p]->setVisible(o.show_left == 1);
+        m_player[p]->setVisible(o.show_player == 1);
+    }
+    m_guide->setVisible(o.show_guide == 1);
+}
+
+void MainWindow::legLimitChanged() {
+    const bool limited = m_match->game().leg_limit == 1;
+    m_name->setLegLimit(limited);
+    m_player[0]->setLegLimit(limited);
+    m_player[1]->setLegLimit(limited);
+    m_name->refresh();
+    m_player[0]->refresh();
+    m_player[1]->refresh();
+}
+
 void MainWindow::rebuildKeys() {
     std::vector<Accelerator> table;
     for (const KeyAccelerator& a : build_key_accelerators(options().keys)) {
@@ -99,6 +144,7 @@ void MainWindow::rebuildKeys() {
     }
     m_keys->setFunctionKeys(std::move(table));
     m_menu->refreshTexts(options().keys);
+    m_guide->setKeyTable(options().keys);
 }
 
 void MainWindow::applyScreenStyle() {
@@ -150,15 +196,25 @@ void MainWindow::layoutChildren() {
     in.width = area.width();
     in.height = area.height();
     in.gap = o.view_separate_width;
-    in.name_shown = false;
-    in.player_shown = false;
-    in.left_shown = false;
-    in.guide_shown = false;
+    in.name_shown = o.show_name == 1;
+    in.player_shown = o.show_player == 1;
+    in.left_shown = o.show_left == 1;
+    in.guide_shown = o.show_guide == 1;
+    const int m = std::min(in.width, in.height);
+    in.name_height = m_name->heightFor(m);
+    in.guide_height = m_guide->heightFor(m);
+    in.left_height = m_left[0]->heightFor(m);
     const MainLayout layout = compute_main_layout(in);
     const auto place = [&](QWidget* w, const LayoutRect& r) {
         w->setGeometry(r.x, r.y, std::max(r.width, 1), std::max(r.height, 1));
     };
     place(m_list, layout.list);
+    place(m_name, layout.name);
+    place(m_guide, layout.guide);
+    for (int p = 0; p < 2; ++p) {
+        place(m_left[p], layout.left[p]);
+        place(m_player[p], layout.player[p]);
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -215,15 +271,34 @@ void MainWindow::updateTitle() {
     setWindowTitle(title);
 }
 
-void MainWindow::refreshPlayer(int, bool with_title) {
+void MainWindow::refreshPlayer(int player, bool with_title) {
+    m_name->refresh();
+    if (player == 0 || player == 1) {
+        m_left[player]->refresh();
+        m_player[player]->refresh();
+    }
     if (with_title) {
         updateTitle();
     }
 }
 
-void MainWindow::firstThrowerChanged(bool) {}
+void MainWindow::firstThrowerChanged(bool refresh) {
+    const GameRecord& g = m_match->game();
+    const int first = g.has_current_leg() ? g.current_leg().first_player : 0;
+    m_name->setFirstPlayer(first);
+    m_player[0]->setFirst(first == 0);
+    m_player[1]->setFirst(first == 1);
+    if (refresh) {
+        m_name->refresh();
+        m_player[0]->refresh();
+        m_player[1]->refresh();
+    }
+}
 
-void MainWindow::playerToThrow(int) {}
+void MainWindow::playerToThrow(int player) {
+    m_left[0]->setActive(player == 0);
+    m_left[1]->setActive(player == 1);
+}
 
 void MainWindow::enablePreviousLeg(bool enabled) {
     m_menu->setEnabled(command::previous_leg, enabled);
@@ -402,7 +477,11 @@ void MainWindow::runViewCommand(int id) {
     if (id >= command::left_larger && id <= command::left_smaller) {
         m_menu->setChecked(id, true);
     }
+    applyVisibility();
     layoutChildren();
+    if (id == command::view_player) {
+        m_name->refresh();
+    }
 }
 
 void MainWindow::newGame() {

@@ -17,7 +17,11 @@ class FullScreen;
 class KeyDispatcher;
 class MainMenu;
 class QtMatchPorts;
+class ScoreGuideWnd;
+class ScoreLeftWnd;
 class ScoreListWnd;
+class ScoreNameWnd;
+class ScorePlayerWnd;
 
 // What the main window is given at start-up and keeps for the program's life.
 struct ShellContext {
@@ -40,6 +44,10 @@ public:
 
     Match& match() { return *m_match; }
     ScoreListWnd* scoreList() const { return m_list; }
+    ScoreNameWnd* nameWindow() const { return m_name; }
+    ScoreLeftWnd* leftWindow(int player) const { return m_left[player]; }
+    ScorePlayerWnd* playerWindow(int player) const { return m_player[player]; }
+    ScoreGuideWnd* guideWindow() const { return m_guide; }
     MainMenu* mainMenu() const { return m_menu; }
     KeyDispatcher* keyDispatcher() const { return m_keys; }
     FullScreen* fullScreen() const { return m_full_screen; }
@@ -58,6 +66,7 @@ public:
     void writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round);
     void autoSave(const GameRecord& game);
     void updateTitle();
+    void legLimitChanged();
     void layoutChildren();
 
     // True when the user's close request is to be honoured without asking (tests, log-off).
@@ -74,6 +83,8 @@ protected:
 private:
     void runScoreCommand(int command);
     void runComputerVisit(int player);
+    void createSideWindows();
+    void applyVisibility();
     void rebuildKeys();
     void runViewCommand(int command);
     void newGame();
@@ -91,6 +102,10 @@ private:
     RecoveryWriter m_recovery;
     QWidget* m_screen = nullptr;
     ScoreListWnd* m_list = nullptr;
+    ScoreNameWnd* m_name = nullptr;
+    ScoreLeftWnd* m_left[2] = {nullptr, nullptr};
+    ScorePlayerWnd* m_player[2] = {nullptr, nullptr};
+    ScoreGuideWnd* m_guide = nullptr;
     MainMenu* m_menu = nullptr;
     KeyDispatcher* m_keys = nullptr;
     FullScreen* m_full_screen = nullptr;

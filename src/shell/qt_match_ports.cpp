@@ -145,6 +145,7 @@ void QtMatchPorts::refresh_player_information() {
 }
 
 void QtMatchPorts::leg_limit_changed(bool) {
+    m_window.legLimitChanged();
     m_window.refreshPlayer(0, true);
 }
 

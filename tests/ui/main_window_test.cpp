@@ -1,7 +1,9 @@
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
 #include "screen/score_edit.h"
+#include "screen/score_left_wnd.h"
 #include "screen/score_list_wnd.h"
+#include "screen/score_player_wnd.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
@@ -101,6 +103,19 @@ private Q_SLOTS:
         QCOMPARE(edit()->geometry(), window().scoreList()->scoredCellRect(1, 1));
         QVERIFY(window().windowTitle().startsWith(QStringLiteral("dvk - 2 Legs")));
         QVERIFY(window().mainMenu()->action(command::previous_leg)->isEnabled());
+    }
+
+    void sideWindowsFollowTheMatch() {
+        QVariantMap options = two_players();
+        options.insert(QStringLiteral("leg_limit"), 1);
+        options.insert(QStringLiteral("max_leg"), 5);
+        start(options);
+        QVERIFY(window().windowTitle().contains(QStringLiteral("Best of 5 Legs")));
+        QVERIFY(window().playerWindow(0)->shownTexts().contains(QStringLiteral("Sets: ")));
+        QVERIFY(window().leftWindow(0)->isActive());
+        type(QStringLiteral("60"));
+        QVERIFY(window().leftWindow(1)->isActive());
+        QVERIFY(!window().leftWindow(0)->isActive());
     }
 
     void refusedVisitsBeepAndKeepTheCell() {
