@@ -5,8 +5,11 @@
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "screen/score_edit.h"
+#include "screen/score_guide_wnd.h"
 #include "screen/score_list_wnd.h"
+#include "screen/score_player_wnd.h"
 #include "shell/command_ids.h"
+#include "shell/full_screen.h"
 #include "shell/program.h"
 
 #include <QApplication>
@@ -88,6 +91,25 @@ void render_main_window_gallery(const QString& folder) {
                 type_visit(program->window(), points);
             }
             save(program->window(), folder, QStringLiteral("main_mid_leg") + suffix);
+
+            MainWindow& window = program->window();
+            window.options().player.arrange = 1;
+            for (int p = 0; p < 2; ++p) {
+                window.playerWindow(p)->reloadOptions();
+            }
+            for (int points : {180, 95, 100}) {
+                type_visit(window, points);
+            }
+            window.guideWindow()->setModifierSource([] { return Qt::ControlModifier; });
+            window.guideWindow()->modifierKeyPressed();
+            save(window, folder, QStringLiteral("main_suggestions_ctrl") + suffix);
+            window.guideWindow()->setModifierSource([] { return Qt::NoModifier; });
+            window.guideWindow()->modifierKeyPressed();
+            window.runCommand(command::full_screen);
+            settle();
+            window.resize(size);
+            save(window, folder, QStringLiteral("main_full_screen") + suffix);
+            window.runCommand(command::full_screen);
         }
         {
             QTemporaryDir home;
