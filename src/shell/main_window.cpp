@@ -26,6 +26,7 @@
 #include "shell/qt_match_ports.h"
 
 #include <QApplication>
+#include <QSessionManager>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -82,6 +83,11 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
         m_menu->setEnabled(later, false);
     }
 
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        // The session is ending: no question, and everything is saved as at a normal exit.
+        m_close_without_asking = true;
+        finish();
+    });
     resize(1024, 720);
     if (recovered.has_value()) {
         m_match->continue_game(std::move(*recovered));

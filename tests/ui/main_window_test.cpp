@@ -54,6 +54,12 @@ private:
 
     void stop() { m_program.reset(); }
 
+    void writeSettings(const QString& text) {
+        QFile file(m_folder.filePath(QStringLiteral("dvk.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
     void type(const QString& digits, Qt::Key key = Qt::Key_Return,
               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClicks(edit(), digits);
@@ -206,6 +212,33 @@ private Q_SLOTS:
         start(two_players());
         QCOMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 2);
         QCOMPARE(game().players[0].remaining, 501);
+    }
+
+    void keyTableComesBeforeTheFixedKeys() {
+        writeSettings(QStringLiteral("[key]\r\ncount=1\r\naction_0=51060\r\nctrl_0=0\r\nkey_0=13\r\n"));
+        start(two_players());
+        QTest::keyClick(edit(), Qt::Key_Return);
+        QCOMPARE(game().current_leg().scores[0][0], 60);
+        QCOMPARE(cell(), (InputCell{1, 0}));
+        QTest::keyClick(edit(), Qt::Key_Tab);
+        QCOMPARE(game().current_leg().round, 0);
+    }
+
+    void fullScreenKeepsTheMenuBarWithANegativeInterval() {
+        writeSettings(QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=-1\r\n"));
+        start(two_players());
+        QVERIFY(window().isFullScreen());
+        QVERIFY(window().menuBar()->isVisible());
+        window().runCommand(command::full_screen);
+        QVERIFY(!window().isFullScreen());
+        QCOMPARE(m_program->options().full_screen, 0);
+    }
+
+    void fullScreenHidesTheMenuBarUntilAsked() {
+        writeSettings(QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=50\r\n"));
+        start(two_players());
+        QVERIFY(window().isFullScreen());
+        QVERIFY(!window().menuBar()->isVisible());
     }
 
     void exitAsksFirst() {
