@@ -59,6 +59,22 @@ std::string elide_text(std::string_view text, int width, const TextMeasure& meas
     return with_ellipsis(text, ends[low]);
 }
 
+int largest_fitting_size(int low, int high, const std::function<bool(int)>& fits) {
+    // Text grows with its point size, so the sizes that fit form a range from `low` up; a
+    // binary search finds its top with a handful of measurements instead of one per point.
+    int found = low - 1;
+    while (low <= high) {
+        const int middle = low + (high - low) / 2;
+        if (fits(middle)) {
+            found = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return found;
+}
+
 int shrink_to_fit(int points, int count, const std::function<bool(int, int)>& fits) {
     if (points <= 1) {
         return points;
@@ -70,13 +86,11 @@ int shrink_to_fit(int points, int count, const std::function<bool(int, int)>& fi
             fitting.push_back(index);
         }
     }
-    for (int size = points; size > smallest; --size) {
-        if (std::all_of(fitting.begin(), fitting.end(),
-                        [&](int index) { return fits(size, index); })) {
-            return size;
-        }
-    }
-    return smallest;
+    const int size = largest_fitting_size(smallest + 1, points, [&](int candidate) {
+        return std::all_of(fitting.begin(), fitting.end(),
+                           [&](int index) { return fits(candidate, index); });
+    });
+    return size > smallest ? size : smallest;
 }
 
 int left_score_height(int length, int left_font_size) {
@@ -108,11 +122,11 @@ int name_bar_height(int length, int name_size) {
 
 int name_bar_font_points(int height, const PointMeasure& font_height) {
     const int limit = height - 2;
-    int points = std::max(height, 0);
-    while (points > 0 && limit > 0 && font_height(points) > limit) {
-        --points;
+    if (limit <= 0) {
+        return std::max(height, 0);
     }
-    return points;
+    return std::max(largest_fitting_size(1, height, [&](int p) { return font_height(p) <= limit; }),
+                    0);
 }
 
 std::string name_bar_score_text(const GameRecord& game, const NameBarContent& content) {
@@ -166,11 +180,11 @@ int guide_bar_height(int length) {
 
 int guide_font_points(int height, const PointMeasure& font_height) {
     const int limit = height / 2 - 6;
-    int points = std::max(height / 2, 0);
-    while (points > 0 && limit > 0 && font_height(points) > limit) {
-        --points;
+    if (limit <= 0) {
+        return std::max(height / 2, 0);
     }
-    return points;
+    return std::max(
+        largest_fitting_size(1, height / 2, [&](int p) { return font_height(p) <= limit; }), 0);
 }
 
 GuideSlotBox guide_slot_box(int slot, int width, int height) {

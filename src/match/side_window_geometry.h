@@ -21,6 +21,10 @@ int point_to_pixels(int points, int dpi);
 // the whole text when it fits. Empty when not even the ellipsis fits.
 std::string elide_text(std::string_view text, int width, const TextMeasure& measure);
 
+// The largest size from `low` to `high` for which `fits` holds, given that every size below a
+// fitting one fits too; `low` - 1 when none does.
+int largest_fitting_size(int low, int high, const std::function<bool(int)>& fits);
+
 // A label font's size for `count` texts: the largest size from `points` down to half of it at
 // which every text fits (`fits(size, index)`) that fits at half the size at all. A text too
 // long even then is cut anyway and does not shrink the others further.

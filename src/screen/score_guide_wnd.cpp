@@ -127,6 +127,12 @@ void ScoreGuideWnd::assignSlots() {
 }
 
 void ScoreGuideWnd::fitFont() {
+    // Fitting measures text at many sizes; a hidden window fits once it is shown.
+    if (!isVisible()) {
+        m_fit_pending = true;
+        return;
+    }
+    m_fit_pending = false;
     const int dpi = logicalDpiY();
     const int height_points = guide_font_points(
         height(), [dpi](int size) { return QFontMetrics(label_font(size, dpi)).height(); });
@@ -193,6 +199,13 @@ QString ScoreGuideWnd::slotName(int slot) const {
 
 QString ScoreGuideWnd::shownName(int slot) const {
     return slotCommand(slot) ? slotData(slot).shown : QString();
+}
+
+void ScoreGuideWnd::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_fit_pending) {
+        fitFont();
+    }
 }
 
 void ScoreGuideWnd::resizeEvent(QResizeEvent* /*event*/) {

@@ -74,6 +74,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -126,6 +127,7 @@ private:
     int m_pressed_slot = 0;
     int m_tip_slot = 0;
     QPoint m_tip_position;
+    bool m_fit_pending = true;
 };
 
 } // namespace dvk

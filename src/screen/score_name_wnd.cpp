@@ -58,6 +58,12 @@ int ScoreNameWnd::heightFor(int length) const {
 }
 
 void ScoreNameWnd::fitFont() {
+    // Fitting measures text at many sizes; a hidden window fits once it is shown.
+    if (!isVisible()) {
+        m_fit_pending = true;
+        return;
+    }
+    m_fit_pending = false;
     const int dpi = logicalDpiY();
     m_height_points = name_bar_font_points(
         height(), [dpi](int size) { return QFontMetrics(bar_font(size, dpi)).height(); });
@@ -110,6 +116,13 @@ void ScoreNameWnd::composeTexts() {
         m_names[player] =
             QString::fromStdString(elide_text(names[player], bands[player].width(), measure));
         m_name_rects[player] = QRect(bands[player].left, 0, bands[player].width(), height());
+    }
+}
+
+void ScoreNameWnd::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_fit_pending) {
+        fitFont();
     }
 }
 

@@ -47,6 +47,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void fitFont();
@@ -65,6 +66,7 @@ private:
     QString m_score_text;
     std::array<QString, 2> m_names;
     std::array<QRect, 2> m_name_rects;
+    bool m_fit_pending = true;
 };
 
 } // namespace dvk

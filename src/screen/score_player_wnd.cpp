@@ -154,6 +154,12 @@ const QFont& ScorePlayerWnd::font(PlayerInfoFont which) const {
 }
 
 void ScorePlayerWnd::relayout() {
+    // Fitting measures text at many sizes; a hidden window lays itself out once it is shown.
+    if (!isVisible()) {
+        m_layout_pending = true;
+        return;
+    }
+    m_layout_pending = false;
     const PlayerInfoOptions& items = m_options.player;
     const PlayerInfoMode shape = mode();
     const bool large_form = player_info_large_form(items, shape);
@@ -342,6 +348,13 @@ void ScorePlayerWnd::paintArrow(QPainter& painter, const QRect& band, bool up) c
     painter.setBrush(palette().color(QPalette::ButtonText));
     painter.drawPolygon(arrow);
     painter.restore();
+}
+
+void ScorePlayerWnd::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_layout_pending) {
+        relayout();
+    }
 }
 
 void ScorePlayerWnd::resizeEvent(QResizeEvent*) {

@@ -67,6 +67,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -122,6 +123,7 @@ private:
     bool m_pressed = false;
     QTimer* m_poll_timer = nullptr;
     QTimer* m_repeat_timer = nullptr;
+    bool m_layout_pending = true;
 };
 
 } // namespace dvk
