@@ -189,9 +189,7 @@ void MainWindow::showEvent(QShowEvent* event) {
         m_full_screen->applyAtStart();
         layoutChildren();
         m_list->setFocus();
-        if (m_fresh_start) {
-            QTimer::singleShot(1, this, [this] { runCommand(command::new_game); });
-        }
+
     }
 }
 
@@ -229,6 +227,17 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
         options().show_state = isMaximized() ? 3 : 10;
     }
     storeWindowRect();
+}
+
+bool MainWindow::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // A fresh start opens the game option dialog, but only once the window has been painted,
+    // so the user sees the match screen behind it.
+    if (event->type() == QEvent::UpdateRequest && m_fresh_start && m_shown_once) {
+        m_fresh_start = false;
+        QTimer::singleShot(1, this, [this] { runCommand(command::new_game); });
+    }
+    return handled;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
