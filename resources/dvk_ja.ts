@@ -5,711 +5,712 @@
     <name>KeyNames</name>
     <message>
         <source>Backspace</source>
-        <translation type="unfinished"></translation>
+        <translation>Backspace</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tab</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Caps Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Caps Lock</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>スペース</translation>
     </message>
     <message>
         <source>Page Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Up</translation>
     </message>
     <message>
         <source>Page Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Page Down</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Home</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>←</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>↑</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>→</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>↓</translation>
     </message>
     <message>
         <source>Print Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Screen</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <source>Num Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Num Lock</translation>
     </message>
     <message>
         <source>Scroll Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Lock</translation>
     </message>
     <message>
         <source>Num %1</source>
-        <translation type="unfinished"></translation>
+        <translation>テンキー%1</translation>
     </message>
     <message>
         <source>Ctrl+</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+</translation>
     </message>
     <message>
         <source>Shift+</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift+</translation>
     </message>
     <message>
         <source>Alt+</source>
-        <translation type="unfinished"></translation>
+        <translation>Alt+</translation>
     </message>
 </context>
 <context>
     <name>LegEndMessages</name>
     <message>
         <source>Game shot %1 dart. (%2 darts)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1本目でゲームショット。(%2ダーツ)</translation>
     </message>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Check in %1 darts.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ダーツでチェックイン。</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>&amp;New Game...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいゲーム(&amp;N)...</translation>
     </message>
     <message>
         <source>N&amp;ew Schedule...</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいスケジュール(&amp;E)...</translation>
     </message>
     <message>
         <source>&amp;Modify Schedule...</source>
-        <translation type="unfinished"></translation>
+        <translation>スケジュールの変更(&amp;M)...</translation>
     </message>
     <message>
         <source>Game &amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム履歴(&amp;H)...</translation>
     </message>
     <message>
         <source>&amp;Option...</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション(&amp;O)...</translation>
     </message>
     <message>
         <source>Auto &amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>自動保存(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Check-Out Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウトモード(&amp;C)</translation>
     </message>
     <message>
         <source>dvk On&amp;line</source>
-        <translation type="unfinished"></translation>
+        <translation>dvk オンライン(&amp;L)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Player Information</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー情報(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Left Score</source>
-        <translation type="unfinished"></translation>
+        <translation>残りスコア(&amp;L)</translation>
     </message>
     <message>
         <source>Function &amp;Key</source>
-        <translation type="unfinished"></translation>
+        <translation>ファンクションキー(&amp;K)</translation>
     </message>
     <message>
         <source>&amp;Larger</source>
-        <translation type="unfinished"></translation>
+        <translation>大(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>中(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>小(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>全画面表示(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Index of Darts</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーツ数表示(&amp;I)</translation>
     </message>
     <message>
         <source>&amp;1st dart</source>
-        <translation type="unfinished"></translation>
+        <translation>1本目(&amp;1)</translation>
     </message>
     <message>
         <source>&amp;2nd dart</source>
-        <translation type="unfinished"></translation>
+        <translation>2本目(&amp;2)</translation>
     </message>
     <message>
         <source>&amp;3rd dart</source>
-        <translation type="unfinished"></translation>
+        <translation>3本目(&amp;3)</translation>
     </message>
     <message>
         <source>&amp;Middle for Diddle...</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドル・フォー・ディドル(&amp;M)...</translation>
     </message>
     <message>
         <source>Input &amp;Left Score</source>
-        <translation type="unfinished"></translation>
+        <translation>残りスコア入力(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Previous Leg</source>
-        <translation type="unfinished"></translation>
+        <translation>前のレッグ(&amp;P)</translation>
     </message>
     <message>
         <source>E&amp;xchange Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>スコアの入れ替え(&amp;X)</translation>
     </message>
     <message>
         <source>&amp;Clear Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>スコアのクリア(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Dart Out Shots...</source>
-        <translation type="unfinished"></translation>
+        <translation>アレンジ(&amp;D)...</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>No Action</source>
-        <translation type="unfinished"></translation>
+        <translation>動作なし</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左へ</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右へ</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー1</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー2</translation>
     </message>
     <message>
         <source>Are you sure you want to exchange scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>スコアを入れ替えてもよろしいですか？</translation>
     </message>
     <message>
         <source>Are you sure you want to clear scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>スコアをクリアしてもよろしいですか？</translation>
     </message>
     <message>
         <source>Are you sure you return to previous Leg?</source>
-        <translation type="unfinished"></translation>
+        <translation>前のレッグに戻ってもよろしいですか？</translation>
     </message>
     <message>
         <source>A game is a draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームは引き分けです。</translation>
     </message>
     <message>
         <source>%1 - %2: Winner is %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2: 勝者は%3です。</translation>
     </message>
 </context>
 <context>
     <name>dvk::ButtonChoiceDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>dvk::CheckOutDialog</name>
     <message>
         <source>Check-Out</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウト</translation>
     </message>
     <message>
         <source>How many darts did you use for the check?</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウトに使ったダーツは何本ですか？</translation>
     </message>
     <message>
         <source>&amp;1st dart</source>
-        <translation type="unfinished"></translation>
+        <translation>1本目(&amp;1)</translation>
     </message>
     <message>
         <source>&amp;2nd dart</source>
-        <translation type="unfinished"></translation>
+        <translation>2本目(&amp;2)</translation>
     </message>
     <message>
         <source>&amp;3rd dart</source>
-        <translation type="unfinished"></translation>
+        <translation>3本目(&amp;3)</translation>
     </message>
 </context>
 <context>
     <name>dvk::CheckOutModeDialog</name>
     <message>
         <source>Check-Out Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウトモード</translation>
     </message>
     <message>
         <source>How many darts did you throw to double?</source>
-        <translation type="unfinished"></translation>
+        <translation>ダブルを狙ったダーツは何本ですか？</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>dvk::ComThrowDialog</name>
     <message>
         <source>COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM</translation>
     </message>
     <message>
         <source>Dart %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1本目</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>中止(&amp;S)</translation>
     </message>
     <message>
         <source>Do you want to stop a game?</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームを中止しますか？</translation>
     </message>
 </context>
 <context>
     <name>dvk::GameOptionDialog</name>
     <message>
         <source>Game Option</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲームオプション</translation>
     </message>
     <message>
         <source>Player 1</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー1</translation>
     </message>
     <message>
         <source>Player 2</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー2</translation>
     </message>
     <message>
         <source>Start Score</source>
-        <translation type="unfinished"></translation>
+        <translation>開始スコア</translation>
     </message>
     <message>
         <source>&amp;301</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;301</translation>
     </message>
     <message>
         <source>&amp;501</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;501</translation>
     </message>
     <message>
         <source>&amp;1001</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1001</translation>
     </message>
     <message>
         <source>&amp;Other:</source>
-        <translation type="unfinished"></translation>
+        <translation>その他(&amp;O):</translation>
     </message>
     <message>
         <source>Other start score</source>
-        <translation type="unfinished"></translation>
+        <translation>その他の開始スコア</translation>
     </message>
     <message>
         <source>&amp;Rounds:</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウンド数(&amp;R):</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>ラウンド数</translation>
     </message>
     <message>
         <source>&amp;Legs:</source>
-        <translation type="unfinished"></translation>
+        <translation>レッグ数(&amp;L):</translation>
     </message>
     <message>
         <source>Legs</source>
-        <translation type="unfinished"></translation>
+        <translation>レッグ数</translation>
     </message>
     <message>
         <source>&amp;Best of ...</source>
-        <translation type="unfinished"></translation>
+        <translation>ベストオブ(&amp;B)...</translation>
     </message>
     <message>
         <source>First player is exchanged by set start</source>
-        <translation type="unfinished"></translation>
+        <translation>セットごとに先攻を交代する</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>名前:</translation>
     </message>
     <message>
         <source>%1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1の名前</translation>
     </message>
     <message>
         <source>%1 COM level</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のCOMレベル</translation>
     </message>
     <message>
         <source>Level %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル%1</translation>
     </message>
     <message>
         <source>&amp;COM</source>
-        <translation type="unfinished"></translation>
+        <translation>COM(&amp;C)</translation>
     </message>
     <message>
         <source>CO&amp;M</source>
-        <translation type="unfinished"></translation>
+        <translation>COM(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Handicap</source>
-        <translation type="unfinished"></translation>
+        <translation>ハンディキャップ(&amp;H)</translation>
     </message>
     <message>
         <source>H&amp;andicap</source>
-        <translation type="unfinished"></translation>
+        <translation>ハンディキャップ(&amp;A)</translation>
     </message>
     <message>
         <source>%1 handicap start score</source>
-        <translation type="unfinished"></translation>
+        <translation>%1のハンディキャップ開始スコア</translation>
     </message>
     <message>
         <source>&amp;Save Options</source>
-        <translation type="unfinished"></translation>
+        <translation>オプションを保存(&amp;S)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Level:</source>
-        <translation type="unfinished"></translation>
+        <translation>レベル:</translation>
     </message>
     <message>
         <source>The present Option was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のオプションを保存しました。</translation>
     </message>
 </context>
 <context>
     <name>dvk::MainMenu</name>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <source>Left Score &amp;Size</source>
-        <translation type="unfinished"></translation>
+        <translation>残りスコアのサイズ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Score</source>
-        <translation type="unfinished"></translation>
+        <translation>スコア(&amp;S)</translation>
     </message>
     <message>
         <source>T&amp;emplate</source>
-        <translation type="unfinished"></translation>
+        <translation>テンプレート(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>(Nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
 </context>
 <context>
     <name>dvk::MainWindow</name>
     <message>
         <source>%1 - %2 Sets - (%3 Legs / Best of %4 Legs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 第%2セット - (第%3レッグ / ベストオブ%4レッグ)</translation>
     </message>
     <message>
         <source>%1 - %2 Sets - (%3 Legs / %4 Legs)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 第%2セット - (第%3レッグ / %4レッグ)</translation>
     </message>
     <message>
         <source>%1 - %2 Legs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - 第%2レッグ</translation>
     </message>
     <message>
         <source> - Schedule Mode</source>
-        <translation type="unfinished"></translation>
+        <translation> - スケジュールモード</translation>
     </message>
     <message>
         <source>A score is saved automatically at &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>スコアは &apos;%1&apos; に自動保存されます。</translation>
     </message>
     <message>
         <source>The option was set as Check-Out mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウトモードに設定しました。</translation>
     </message>
     <message>
         <source>A scorer for two-player count-down darts.
 Questions and reports: dvk@dvk-darts.org</source>
-        <translation type="unfinished"></translation>
+        <translation>2人対戦のカウントダウン・ダーツ用スコアラーです。
+ご質問・ご報告: dvk@dvk-darts.org</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
-        <translation type="unfinished"></translation>
+        <translation>終了しますか？</translation>
     </message>
 </context>
 <context>
     <name>dvk::MiddleForDiddleDialog</name>
     <message>
         <source>Middle for Diddle</source>
-        <translation type="unfinished"></translation>
+        <translation>ミドル・フォー・ディドル</translation>
     </message>
     <message>
         <source>Please select winner player.</source>
-        <translation type="unfinished"></translation>
+        <translation>勝者を選んでください。</translation>
     </message>
     <message>
         <source>%1 (&amp;1)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (&amp;1)</translation>
     </message>
     <message>
         <source>%1 (&amp;2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (&amp;2)</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScoreEdit</name>
     <message>
         <source>Score input</source>
-        <translation type="unfinished"></translation>
+        <translation>スコア入力</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScoreGuideWnd</name>
     <message>
         <source>Function keys</source>
-        <translation type="unfinished"></translation>
+        <translation>ファンクションキー</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScoreLeftWnd</name>
     <message>
         <source>Left score</source>
-        <translation type="unfinished"></translation>
+        <translation>残りスコア</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScoreListWnd</name>
     <message>
         <source>Score list</source>
-        <translation type="unfinished"></translation>
+        <translation>スコア一覧</translation>
     </message>
     <message>
         <source>Scored</source>
-        <translation type="unfinished"></translation>
+        <translation>得点</translation>
     </message>
     <message>
         <source>To Go</source>
-        <translation type="unfinished"></translation>
+        <translation>残り</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScoreNameWnd</name>
     <message>
         <source>Player names</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー名</translation>
     </message>
     <message>
         <source>COM (Lv.%d)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM (Lv.%d)</translation>
     </message>
 </context>
 <context>
     <name>dvk::ScorePlayerWnd</name>
     <message>
         <source>Player information</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイヤー情報</translation>
     </message>
     <message>
         <source>COM (Lv.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>COM (Lv.%1)</translation>
     </message>
     <message>
         <source>- First -</source>
-        <translation type="unfinished"></translation>
+        <translation>- 先攻 -</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Averages</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>Dart out shots</source>
-        <translation type="unfinished"></translation>
+        <translation>アレンジ</translation>
     </message>
     <message>
         <source>Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>セット</translation>
     </message>
     <message>
         <source>Legs</source>
-        <translation type="unfinished"></translation>
+        <translation>レッグ</translation>
     </message>
     <message>
         <source>Tons</source>
-        <translation type="unfinished"></translation>
+        <translation>トン</translation>
     </message>
     <message>
         <source>100+</source>
-        <translation type="unfinished"></translation>
+        <translation>100+</translation>
     </message>
     <message>
         <source>140+</source>
-        <translation type="unfinished"></translation>
+        <translation>140+</translation>
     </message>
     <message>
         <source>180&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>High Out</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイアウト</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>ベスト</translation>
     </message>
     <message>
         <source>Worst</source>
-        <translation type="unfinished"></translation>
+        <translation>ワースト</translation>
     </message>
     <message>
         <source>Darts</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーツ</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>スコア</translation>
     </message>
     <message>
         <source>First 9</source>
-        <translation type="unfinished"></translation>
+        <translation>ファースト9</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>チェック</translation>
     </message>
     <message>
         <source>Check-Out</source>
-        <translation type="unfinished"></translation>
+        <translation>チェックアウト</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>キープ</translation>
     </message>
     <message>
         <source>Break</source>
-        <translation type="unfinished"></translation>
+        <translation>ブレイク</translation>
     </message>
 </context>
 </TS>
