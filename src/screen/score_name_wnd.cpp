@@ -123,6 +123,7 @@ void ScoreNameWnd::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (m_fit_pending) {
         fitFont();
+        composeTexts();
     }
 }
 

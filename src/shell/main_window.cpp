@@ -26,10 +26,10 @@
 #include "shell/qt_match_ports.h"
 
 #include <QApplication>
-#include <QSessionManager>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QSessionManager>
 #include <QTimer>
 #include <QWindow>
 
@@ -189,7 +189,6 @@ void MainWindow::showEvent(QShowEvent* event) {
         m_full_screen->applyAtStart();
         layoutChildren();
         m_list->setFocus();
-
     }
 }
 

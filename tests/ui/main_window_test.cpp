@@ -3,6 +3,7 @@
 #include "screen/score_edit.h"
 #include "screen/score_left_wnd.h"
 #include "screen/score_list_wnd.h"
+#include "screen/score_name_wnd.h"
 #include "screen/score_player_wnd.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
@@ -119,6 +120,8 @@ private Q_SLOTS:
         QVERIFY(window().windowTitle().contains(QStringLiteral("Best of 5 Legs")));
         QVERIFY(window().playerWindow(0)->shownTexts().contains(QStringLiteral("Sets: ")));
         QVERIFY(window().leftWindow(0)->isActive());
+        QCOMPARE(window().nameWindow()->nameText(0), QStringLiteral("Ann"));
+        QCOMPARE(window().nameWindow()->nameText(1), QStringLiteral("Bob"));
         type(QStringLiteral("60"));
         QVERIFY(window().leftWindow(1)->isActive());
         QVERIFY(!window().leftWindow(0)->isActive());
@@ -197,6 +200,7 @@ private Q_SLOTS:
         start();
         QCOMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
         QCOMPARE(cell(), (InputCell{1, 1}));
+        QCOMPARE(window().nameWindow()->nameText(0), QStringLiteral("Ann"));
         QCOMPARE(game().players[0].remaining, 341);
         QCOMPARE(QString::fromStdString(game().players[1].name), QStringLiteral("Bob"));
         type(QStringLiteral("26"));
@@ -215,7 +219,8 @@ private Q_SLOTS:
     }
 
     void keyTableComesBeforeTheFixedKeys() {
-        writeSettings(QStringLiteral("[key]\r\ncount=1\r\naction_0=51060\r\nctrl_0=0\r\nkey_0=13\r\n"));
+        writeSettings(
+            QStringLiteral("[key]\r\ncount=1\r\naction_0=51060\r\nctrl_0=0\r\nkey_0=13\r\n"));
         start(two_players());
         QTest::keyClick(edit(), Qt::Key_Return);
         QCOMPARE(game().current_leg().scores[0][0], 60);
@@ -225,7 +230,8 @@ private Q_SLOTS:
     }
 
     void fullScreenKeepsTheMenuBarWithANegativeInterval() {
-        writeSettings(QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=-1\r\n"));
+        writeSettings(
+            QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=-1\r\n"));
         start(two_players());
         QVERIFY(window().isFullScreen());
         QVERIFY(window().menuBar()->isVisible());
@@ -235,7 +241,8 @@ private Q_SLOTS:
     }
 
     void fullScreenHidesTheMenuBarUntilAsked() {
-        writeSettings(QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=50\r\n"));
+        writeSettings(
+            QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=50\r\n"));
         start(two_players());
         QVERIFY(window().isFullScreen());
         QVERIFY(!window().menuBar()->isVisible());

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void nameBarTextForms_data();
     void nameBarTextForms();
     void nameBarCutsALongNameBeforeTheScore();
+    void nameBarLaidOutWhileHiddenShowsNamesOnceShown();
     void leftScoreHeightFollowsTheSizeSetting();
     void leftScoreFitsFourDigits();
     void leftScoreFrameShowsTheActivePlayer();
@@ -125,6 +126,20 @@ void SideWindowsTest::nameBarTextForms() {
     QTEST(bar.scoreText(), "score");
     QTEST(bar.nameText(0), "name0");
     QTEST(bar.nameText(1), "name1");
+}
+
+void SideWindowsTest::nameBarLaidOutWhileHiddenShowsNamesOnceShown() {
+    GameRecord game = sample_game();
+    QWidget parent;
+    parent.resize(1280, 200);
+    ScoreNameWnd bar(m_options, &parent);
+    bar.setGame(&game);
+    bar.setGeometry(2, 2, 1276, 72);
+    bar.refresh();
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QCOMPARE(bar.nameText(0), QStringLiteral("Phil"));
+    QVERIFY(bar.nameFont().pixelSize() > 20);
 }
 
 void SideWindowsTest::nameBarCutsALongNameBeforeTheScore() {
