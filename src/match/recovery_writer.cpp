@@ -34,24 +34,6 @@ std::string current_leg_arrays(const GameRecord& game) {
     return out.take();
 }
 
-bool write_at(int fd, off_t offset, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            if (written == 0) {
-                errno = EIO;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-        offset += written;
-    }
-    return true;
-}
-
 } // namespace
 
 FileStatus RecoveryWriter::write(bool enabled, RecoveryWrite mode, const RecoveryContent& content,
@@ -152,8 +134,10 @@ std::optional<FileStatus> RecoveryWriter::update_cell_in_place(const GameRecord&
     const off_t score_offset = player_offset + 2 * static_cast<off_t>(round);
     const off_t darts_offset = player_offset + 2 * (static_cast<off_t>(m_capacity) + 1) + round;
     const bool written =
-        write_at(fd, leg_offset, std::string_view(header).substr(0, layout::leg_turn_state_size)) &&
-        write_at(fd, score_offset, score.bytes()) && write_at(fd, darts_offset, darts.bytes());
+        write_fully(fd, std::string_view(header).substr(0, layout::leg_turn_state_size),
+                    leg_offset) &&
+        write_fully(fd, score.bytes(), score_offset) &&
+        write_fully(fd, darts.bytes(), darts_offset);
     const int error_number = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

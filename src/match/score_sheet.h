@@ -114,6 +114,7 @@ private:
     void after_visit_statistics(int p, int r);
     bool computer_in_game() const;
     void draw_at_round_limit();
+    void advance_to_next_leg();
     void restore_forward();
     void reset_current_leg();
     void write_leg_start_recovery();

@@ -357,9 +357,7 @@ bool ScoreSheet::game_shot(InputCell cell, int darts, bool computer_caption) {
         return false;
     }
     take_previous_copy(std::move(candidate));
-    if (next_leg()) {
-        start_leg(false, false);
-    }
+    advance_to_next_leg();
     return true;
 }
 

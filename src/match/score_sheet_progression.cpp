@@ -139,6 +139,10 @@ void ScoreSheet::draw_at_round_limit() {
     m_ports.show_leg_drawn();
     m_previous.reset();
     m_ports.enable_previous_leg(false);
+    advance_to_next_leg();
+}
+
+void ScoreSheet::advance_to_next_leg() {
     if (next_leg()) {
         start_leg(false, false);
     }
@@ -199,9 +203,7 @@ bool ScoreSheet::middle_for_diddle() {
         return false;
     }
     take_previous_copy(std::move(candidate));
-    if (next_leg()) {
-        start_leg(false, false);
-    }
+    advance_to_next_leg();
     return true;
 }
 
@@ -270,20 +272,7 @@ void ScoreSheet::restore_after_recovery() {
         l.leg_darts[static_cast<std::size_t>(l.first_player)] += 3;
     }
     recompute_both();
-    update_scroll_range();
-    m_view.repaint(0);
-    m_ports.first_thrower_changed(false);
-    m_ports.refresh_player(0, true);
-    m_ports.refresh_player(1, false);
-    m_ports.player_to_throw(l.next_player);
-    if (m_game->leg_index == 0) {
-        m_ports.notify_plugins(plugin_event_game_start, m_game->game_index);
-    }
-    m_ports.notify_plugins(plugin_event_leg_start, m_game->leg_index);
-    place_input_cell(true, true);
-    if (l.finished == 0 && player(l.next_player).com != 0) {
-        m_ports.start_computer_turn();
-    }
+    announce_leg();
 }
 
 } // namespace dvk

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -43,23 +44,6 @@ private:
 
 FileStatus errno_failure() {
     return FileStatus::failure(system_error_text(errno));
-}
-
-bool write_all(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            if (written == 0) {
-                errno = EIO;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 // The permissions a newly created file would get, or those of the file being replaced.
@@ -174,7 +158,7 @@ FileStatus write_whole_file(const std::filesystem::path& path, std::string_view 
         ::unlink(temp_name.c_str());
         return FileStatus::failure(system_error_text(error_number));
     };
-    if (::fchmod(file.get(), mode) != 0 || !write_all(file.get(), bytes) ||
+    if (::fchmod(file.get(), mode) != 0 || !write_fully(file.get(), bytes) ||
         ::fsync(file.get()) != 0) {
         const int error_number = errno;
         file.close();
@@ -188,6 +172,27 @@ FileStatus write_whole_file(const std::filesystem::path& path, std::string_view 
     }
     sync_folder(folder);
     return FileStatus::success();
+}
+
+bool write_fully(int fd, std::string_view bytes, std::optional<off_t> offset) {
+    while (!bytes.empty()) {
+        const ssize_t written = offset ? ::pwrite(fd, bytes.data(), bytes.size(), *offset)
+                                       : ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            if (written == 0) {
+                errno = EIO;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+        if (offset) {
+            *offset += written;
+        }
+    }
+    return true;
 }
 
 } // namespace dvk

@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace dvk {
 
@@ -46,6 +48,10 @@ FileContents read_whole_file(const std::filesystem::path& path,
 // folder, are flushed to disk and renamed over `path`. On failure `path` is untouched and no
 // temporary file is left behind.
 FileStatus write_whole_file(const std::filesystem::path& path, std::string_view bytes);
+
+// Writes all of `bytes` to an open file, at `offset` when one is given, else at its position;
+// short writes and interruptions are continued. False with errno set on failure.
+bool write_fully(int fd, std::string_view bytes, std::optional<off_t> offset = std::nullopt);
 
 // The system's text for an error number.
 std::string system_error_text(int error_number);

@@ -1,5 +1,7 @@
 #include "shell/gallery_player.h"
 
+#include "match/automatic_ports.h"
+
 #include "com/arrange_loader.h"
 #include "com/arrange_parser.h"
 #include "match/match.h"
@@ -17,65 +19,17 @@ namespace {
 
 // Answers every question of a match the way a quick, careful scorer would, so that a sample
 // game can be typed visit by visit.
-class SamplePorts : public MatchPorts, public ShellPorts, public ScoreSheetView {
-public:
-    Match* match = nullptr;
-    std::string text;
-    bool modified = false;
-
-    int ask_checkout_darts(int check_out) override {
-        return check_out <= 50 ? 1 : check_out <= 110 ? 2 : 3;
-    }
-    int ask_double_darts(int, int minimum, int maximum) override {
-        return std::clamp(1, minimum, maximum);
-    }
-    bool confirm_game_shot(int, int, bool, const std::string&) override { return true; }
-    int choose_diddle_winner(const std::string&, const std::string&) override { return 0; }
-    bool confirm_check_in(int, const std::string&) override { return true; }
-    bool ask_yes_no(Question) override { return false; }
-    void show_leg_drawn() override {}
-    void show_error(const std::string&) override {}
-    void beep() override {}
-    int notify_plugins(int, int) override { return 0; }
-    void refresh_player(int, bool) override {}
-    void first_thrower_changed(bool) override {}
-    bool game_over() override { return match != nullptr && match->next_game(); }
-    void drop_last_stored_game() override {}
-    void player_to_throw(int) override {}
-    void enable_previous_leg(bool) override {}
-    void start_computer_turn() override {}
-    void write_recovery(const GameRecord&, RecoveryWrite, int, int) override {}
-    void auto_save(const GameRecord&) override {}
-    SystemTime local_time() override { return SystemTime{2026, 3, 5, 14, 20, 15, 0, 0}; }
-
-    void show_final_result(const FinalResult&) override {}
-    void refresh_player_information() override {}
-    void leg_limit_changed(bool) override {}
-    void enable_modify_schedule(bool) override {}
-
-    std::string input_text() const override { return text; }
-    bool input_modified() const override { return modified; }
-    void set_input_text(const std::string& value, bool) override {
-        text = value;
-        modified = false;
-    }
-    void set_input_modified(bool value) override { modified = value; }
-    void show_input_cell(int, int, bool) override {}
-    void hide_input_cell() override {}
-    void repaint(int) override {}
-    void scrolled(int, int) override {}
-    void scroll_range_changed() override {}
-};
 
 // A best-of-three game in check-out mode after two legs, one to each player; in the third
 // Anna has thrown first and is left on 100.
 struct SampleMatch {
     AppOptions settings;
-    SamplePorts ports;
+    AutomaticPorts ports;
     Match match{settings, ports, ports, ports};
 
     SampleMatch() {
         ports.match = &match;
+        ports.now = SystemTime{2026, 3, 5, 14, 20, 15, 0, 0};
         settings.game.p1_name = "Anna";
         settings.game.p2_name = "Bob";
         settings.game.leg_limit = 1;
