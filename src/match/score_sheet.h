@@ -124,6 +124,8 @@ private:
     void take_previous_copy(std::optional<SavedGame> candidate);
 
     bool leave_cell();
+    void move_rounds(int rounds);
+    void move_page(int direction);
     bool typed_value(int& value) const;
     int screen_row_of(int round) const { return round - m_top + 1; }
     int input_screen_row() const;

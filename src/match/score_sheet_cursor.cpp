@@ -125,57 +125,48 @@ void ScoreSheet::previous_cell() {
 }
 
 void ScoreSheet::move_up() {
-    if (shown_leg_finished()) {
-        scroll(ScrollCommand::LineUp);
-        return;
-    }
-    place_input_cell(false, true);
-    if (leave_cell() && move_to(InputCell{m_cell.player, m_cell.round - 1})) {
-        place_input_cell(true, true);
-    }
+    move_rounds(-1);
 }
 
 void ScoreSheet::move_down() {
+    move_rounds(1);
+}
+
+void ScoreSheet::move_rounds(int rounds) {
     if (shown_leg_finished()) {
-        scroll(ScrollCommand::LineDown);
+        scroll(rounds < 0 ? ScrollCommand::LineUp : ScrollCommand::LineDown);
         return;
     }
     place_input_cell(false, true);
-    if (leave_cell() && move_to(InputCell{m_cell.player, m_cell.round + 1})) {
+    if (leave_cell() && move_to(InputCell{m_cell.player, m_cell.round + rounds})) {
         place_input_cell(true, true);
     }
 }
 
 void ScoreSheet::page_up() {
-    const bool open_round_above =
-        !shown_leg_finished() && m_cell.round == leg().round && screen_row_of(leg().round) < 0;
-    if (shown_leg_finished() || open_round_above) {
-        scroll(ScrollCommand::PageUp);
-        return;
-    }
-    place_input_cell(false, true);
-    if (!leave_cell()) {
-        return;
-    }
-    scroll(ScrollCommand::PageUp);
-    const int round = std::max(m_cell.round - (m_rows_per_page - 1), -1);
-    move_to(InputCell{m_cell.player, round});
-    place_input_cell(true, false);
+    move_page(-1);
 }
 
 void ScoreSheet::page_down() {
+    move_page(1);
+}
+
+void ScoreSheet::move_page(int direction) {
+    const ScrollCommand command = direction < 0 ? ScrollCommand::PageUp : ScrollCommand::PageDown;
     const bool open_round_above =
         !shown_leg_finished() && m_cell.round == leg().round && screen_row_of(leg().round) < 0;
     if (shown_leg_finished() || open_round_above) {
-        scroll(ScrollCommand::PageDown);
+        scroll(command);
         return;
     }
     place_input_cell(false, true);
     if (!leave_cell()) {
         return;
     }
-    scroll(ScrollCommand::PageDown);
-    const int round = std::min(m_cell.round + (m_rows_per_page - 1), leg().round);
+    scroll(command);
+    const int step = m_rows_per_page - 1;
+    const int round = direction < 0 ? std::max(m_cell.round - step, -1)
+                                    : std::min(m_cell.round + step, leg().round);
     move_to(InputCell{m_cell.player, round});
     place_input_cell(true, false);
 }
