@@ -542,18 +542,18 @@
         <translation>チェックアウトモードに設定しました。</translation>
     </message>
     <message>
-        <source>A scorer for two-player count-down darts.
-Questions and reports: dvk@dvk-darts.org</source>
-        <translation>2人対戦のカウントダウン・ダーツ用スコアラーです。
-ご質問・ご報告: dvk@dvk-darts.org</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>バージョン情報</translation>
     </message>
     <message>
         <source>Do you want to exit?</source>
         <translation>終了しますか？</translation>
+    </message>
+    <message>
+        <source>Scorer for two-player count-down darts.
+Built with Qt %1.</source>
+        <translation>2人対戦のカウントダウン・ダーツ用スコアラー。
+Qt %1 で作成。</translation>
     </message>
 </context>
 <context>

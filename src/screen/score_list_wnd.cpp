@@ -296,9 +296,6 @@ void ScoreListWnd::mousePressEvent(QMouseEvent* event) {
     if (m_sheet == nullptr || m_sheet->input_disabled()) {
         return;
     }
-    if (event->button() == Qt::RightButton) {
-        return;
-    }
     if (m_sheet->shown_leg_finished()) {
         setFocus();
         return;

@@ -545,8 +545,8 @@ void MainWindow::synthesizeKey(int key) {
 void MainWindow::showAbout() {
     MessageBoxes::information(this,
                               MessageBoxes::application_title() + QStringLiteral("\n") +
-                                  tr("A scorer for two-player count-down darts.\nQuestions and "
-                                     "reports: dvk@dvk-darts.org"),
+                                  tr("Scorer for two-player count-down darts.\nBuilt with Qt %1.")
+                                      .arg(QString::fromLatin1(qVersion())),
                               tr("About"));
 }
 
