@@ -1,6 +1,9 @@
 #include "match/match.h"
 #include "match/game_start.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace dvk {
 
 Match::Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell, ScoreSheetView& view)
@@ -9,7 +12,7 @@ Match::Match(const AppOptions& settings, MatchPorts& ports, ShellPorts& shell, S
 
 bool Match::store_current_game() {
     if (append_to_history(m_history, m_game) == AppendResult::OutOfMemory) {
-        m_shell.show_error("Not enough memory.");
+        m_shell.show_error(std::strerror(ENOMEM));
         return false;
     }
     return true;
@@ -18,7 +21,7 @@ bool Match::store_current_game() {
 bool Match::start_game_from(const GameOptions& options, bool new_match) {
     if (!start_game(m_game, options, new_match, m_settings.check_out_mode != 0,
                     m_ports.local_time())) {
-        m_shell.show_error("Not enough memory.");
+        m_shell.show_error(std::strerror(ENOMEM));
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 #include "match/statistics.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
 #include <string>
 
@@ -229,7 +231,7 @@ bool ScoreSheet::grow_leg(LegRecord& l) {
             d.resize(entries, 0);
         }
     } catch (const std::bad_alloc&) {
-        m_ports.show_error("Not enough memory.");
+        m_ports.show_error(std::strerror(ENOMEM));
         return false;
     }
     l.capacity = capacity;

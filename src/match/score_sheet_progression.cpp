@@ -2,6 +2,8 @@
 #include "match/statistics.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <new>
 
 namespace dvk {
@@ -110,7 +112,7 @@ bool ScoreSheet::next_leg() {
             d.assign(static_cast<std::size_t>(g.legs.back().capacity) + 1, 0);
         }
     } catch (const std::bad_alloc&) {
-        m_ports.show_error("Not enough memory.");
+        m_ports.show_error(std::strerror(ENOMEM));
         --g.leg_index;
         return false;
     }
