@@ -114,6 +114,18 @@ void render_main_window_gallery(const QString& folder) {
         {
             QTemporaryDir home;
             GameOptions options = humans();
+            options.round_limit = 1;
+            options.round = 15;
+            auto program = sample_program(home.path(), size, options);
+            for (int i = 0; i < 24; ++i) {
+                type_visit(program->window(), 20);
+            }
+            program->window().match().sheet().scroll(ScrollCommand::Bottom);
+            save(program->window(), folder, QStringLiteral("main_round_limit") + suffix);
+        }
+        {
+            QTemporaryDir home;
+            GameOptions options = humans();
             options.p2_com = 1;
             options.p2_com_level = 8;
             auto program = sample_program(home.path(), size, options);
