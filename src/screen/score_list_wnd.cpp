@@ -190,9 +190,6 @@ void ScoreListWnd::paintEvent(QPaintEvent*) {
     }
     const GameRecord& game = m_sheet->game();
     const LegRecord& leg = game.legs[static_cast<std::size_t>(m_sheet->shown_leg())];
-    if (leg.first_player != m_template_first_player) {
-        rebuildTemplate();
-    }
     painter.drawPixmap(0, 0, m_template, 0, 0, m_columns.width, m_header_height);
     painter.setRenderHint(QPainter::Antialiasing);
 

@@ -10,6 +10,8 @@
 #include "shell/program.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -154,6 +156,24 @@ private Q_SLOTS:
         QTest::keyClick(edit(), Qt::Key_Escape);
         QCOMPARE(cell(), (InputCell{0, 2}));
         QCOMPARE(game().current_leg().round, 2);
+    }
+
+    void clicksMoveTheInputCellAndRightClickOpensTheScoreMenu() {
+        start(two_players());
+        visits({60, 45, 100});
+        ScoreListWnd* list = window().scoreList();
+        const QPoint bob_round_one = list->scoredCellRect(1, 1).center();
+        QTest::mouseClick(list, Qt::LeftButton, Qt::NoModifier, bob_round_one);
+        QCOMPARE(cell(), (InputCell{1, 0}));
+        QCOMPARE(edit()->text(), QStringLiteral("45"));
+        const QPoint ann_round_one = list->scoredCellRect(0, 1).center();
+        QTest::mouseClick(list, Qt::RightButton, Qt::NoModifier, ann_round_one);
+        QCOMPARE(cell(), (InputCell{0, 0}));
+        QContextMenuEvent menu_request(QContextMenuEvent::Mouse, ann_round_one,
+                                       list->mapToGlobal(ann_round_one));
+        QApplication::sendEvent(list, &menu_request);
+        QTRY_VERIFY(window().mainMenu()->scoreMenu()->isVisible());
+        window().mainMenu()->scoreMenu()->close();
     }
 
     void functionKeysEnterTemplates() {
