@@ -81,7 +81,6 @@ public:
     void scroll(ScrollCommand command);
     void scroll_to(int top);
     bool move_to(InputCell cell);
-    void plugin_move(bool commit, int player, int round);
     void place_input_cell(bool reload, bool bring_into_view);
 
     // Layout: whole rows that fit under the header.
@@ -90,7 +89,6 @@ public:
     void set_view_only(bool view_only);
     void set_input_disabled(bool disabled);
     void show_leg(int leg_index);
-    void show_game(GameRecord& game);
 
     // Remaining score before the visit of a cell.
     int remaining_at(InputCell cell) const;

@@ -272,22 +272,6 @@ void ScoreSheet::scroll_to(int top) {
     place_input_cell(false, false);
 }
 
-void ScoreSheet::plugin_move(bool commit, int player_index, int round) {
-    if (shown_leg_finished() || (commit && !leave_cell())) {
-        return;
-    }
-    InputCell cell = m_cell;
-    if (is_player(player_index)) {
-        cell.player = player_index;
-    }
-    if (round >= -1) {
-        cell.round = round;
-    }
-    if (move_to(cell)) {
-        place_input_cell(true, true);
-    }
-}
-
 void ScoreSheet::set_view_only(bool view_only) {
     m_view_only = view_only;
     update_scroll_range();
@@ -308,16 +292,6 @@ void ScoreSheet::show_leg(int leg_index) {
     update_scroll_range();
     m_view.repaint(0);
     place_input_cell(true, true);
-}
-
-void ScoreSheet::show_game(GameRecord& game) {
-    m_game = &game;
-    m_shown_leg =
-        std::clamp(game.leg_index, 0, std::max(static_cast<int>(game.legs.size()) - 1, 0));
-    m_cell = InputCell{};
-    m_top = 0;
-    update_scroll_range();
-    m_view.repaint(0);
 }
 
 } // namespace dvk

@@ -85,10 +85,6 @@ void ScoreListWnd::startComputerTurn() {
     m_computer_timer->start();
 }
 
-bool ScoreListWnd::computerTurnPending() const {
-    return m_computer_timer->isActive();
-}
-
 void ScoreListWnd::runComputerTurn() {
     if (m_sheet == nullptr || m_sheet->shown_leg_finished()) {
         return;

@@ -36,11 +36,7 @@ public:
     // after it was announced, so the screen shows the previous visit first.
     void setComputerVisit(std::function<void(int player)> visit);
     void startComputerTurn();
-    bool computerTurnPending() const;
 
-    int headerHeight() const { return m_header_height; }
-    int rowHeight() const { return m_row_height; }
-    const ScoreListColumns& columns() const { return m_columns; }
     // The rectangle of a cell's "Scored" column at a screen row.
     QRect scoredCellRect(int player, int screen_row) const;
 
