@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
-    xvfb xauth
+    xvfb xauth xdotool x11-utils openbox python3
 )
 
 missing=()

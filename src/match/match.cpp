@@ -71,6 +71,7 @@ bool Match::next_game() {
         }
     }
     if (started) {
+        m_shell.leg_limit_changed(m_game.leg_limit == 1);
         m_sheet.start_leg(false, false);
     }
     return started;
@@ -82,6 +83,9 @@ void Match::drop_last_stored_game() {
 
 void Match::continue_game(GameRecord game) {
     m_game = std::move(game);
+    // Whatever the screen derives from the game's options when a game starts is derived again
+    // here, because a continued game never passes through that start.
+    m_shell.leg_limit_changed(m_game.leg_limit == 1);
     m_sheet.restore_after_recovery();
     m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
 }

@@ -54,6 +54,9 @@ public:
     void setColors(const ScoreEditColors& colors);
     // Settings section "view", key "ton_circle".
     void setTonCircleShown(bool shown);
+    // Applies a key meant for the control without delivering it as an event, so nothing is
+    // passed on to the parent; true when the control used it.
+    bool takeKey(const QKeyEvent& event) { return handle_key(event); }
 
 Q_SIGNALS:
     // Shift, Ctrl or Alt went down.

@@ -2,7 +2,6 @@
 
 #include "screen/score_edit.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -318,9 +317,18 @@ void ScoreListWnd::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!m_sheet->shown_leg_finished()) {
+        // A key the input cell left unused comes on to its parent, this list: it must go on up,
+        // never back to the cell. Only a key that reached the list first is given to the cell,
+        // and then by a direct call, which cannot hand it back here.
+        if (window()->focusWidget() == m_edit) {
+            event->ignore();
+            return;
+        }
         m_sheet->place_input_cell(false, true);
-        if (m_edit->isVisible()) {
-            QApplication::sendEvent(m_edit, event);
+        if (m_edit->isVisible() && m_edit->takeKey(*event)) {
+            event->accept();
+        } else {
+            event->ignore();
         }
         return;
     }

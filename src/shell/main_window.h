@@ -43,6 +43,7 @@ public:
     ~MainWindow() override;
 
     Match& match() { return *m_match; }
+    const Match& match() const { return *m_match; }
     ScoreListWnd* scoreList() const { return m_list; }
     ScoreNameWnd* nameWindow() const { return m_name; }
     ScoreLeftWnd* leftWindow(int player) const { return m_left[player]; }

@@ -5,6 +5,7 @@
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "settings/options_load.h"
+#include "shell/screen_state_probe.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -41,6 +42,11 @@ Program::Program(const std::filesystem::path& program_folder) : m_folder(program
     context.checkout_table = &m_checkout;
     context.com_table = m_com.get();
     m_window = std::make_unique<MainWindow>(context, recover());
+    // The end-to-end tests name a file here and ask for the screen's state with SIGUSR1.
+    const QString probe_path = qEnvironmentVariable("DVK_E2E_STATE");
+    if (!probe_path.isEmpty()) {
+        new ScreenStateProbe(*m_window, probe_path, m_window.get());
+    }
 }
 
 Program::~Program() = default;

@@ -40,6 +40,8 @@ public:
     int unscripted = 0;
     bool previous_leg_enabled = false;
     int player_to_throw_announced = -1;
+    std::vector<bool> leg_limits; // every leg-limit notification, in order
+    bool modify_schedule_enabled = false;
     // A plug-in that rewrites the input cell's entry while told of a visit.
     std::optional<std::int16_t> rewrite_entry;
 
@@ -78,8 +80,8 @@ public:
     // ShellPorts
     void show_final_result(const FinalResult& result) override { final_results.push_back(result); }
     void refresh_player_information() override {}
-    void leg_limit_changed(bool) override {}
-    void enable_modify_schedule(bool) override {}
+    void leg_limit_changed(bool limited) override { leg_limits.push_back(limited); }
+    void enable_modify_schedule(bool enabled) override { modify_schedule_enabled = enabled; }
 
     // ScoreSheetView
     std::string input_text() const override { return text; }

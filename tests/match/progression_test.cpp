@@ -60,6 +60,29 @@ TEST(Progression, exactlyFourLegsEndingTwoAllGivesNoSet) {
     EXPECT_EQ(f.game().players[1].sets_won, 0);
 }
 
+TEST(Progression, continuedGameTellsTheScreenItsLegLimitLikeAFreshStart) {
+    MatchFixture fresh(legs(3, true));
+    win_leg(fresh, 0);
+    fresh.visits({60});
+    ASSERT_EQ(fresh.ports.leg_limits, std::vector<bool>{true});
+
+    MatchFixture continued;
+    continued.match.continue_game(fresh.game());
+    EXPECT_EQ(continued.ports.leg_limits, std::vector<bool>{true});
+    EXPECT_EQ(continued.game().players[0].legs_won, 1);
+
+    MatchFixture unlimited;
+    unlimited.match.continue_game(MatchFixture(two_humans()).game());
+    EXPECT_EQ(unlimited.ports.leg_limits, std::vector<bool>{false});
+}
+
+TEST(Progression, everyNextGameTellsTheScreenItsLegLimit) {
+    MatchFixture f(legs(1, false));
+    win_leg(f, 1);
+    EXPECT_EQ(f.game().game_index, 1);
+    EXPECT_EQ(f.ports.leg_limits, (std::vector<bool>{true, true}));
+}
+
 TEST(Progression, legsWithoutALimitGoOnForEver) {
     MatchFixture f(two_humans(301));
     for (int i = 0; i < 6; ++i) {

@@ -227,6 +227,36 @@ private Q_SLOTS:
         QCOMPARE(game().players[1].remaining, 430);
     }
 
+    void keysNothingHandlesPassThroughTheCellAndTheList() {
+        start(two_players());
+        // A key the cell ignores goes up to the list, which must not give it back to the cell.
+        for (const auto& [key, modifiers] :
+             {std::pair{Qt::Key_K, Qt::ControlModifier}, std::pair{Qt::Key_X, Qt::AltModifier},
+              std::pair{Qt::Key_Pause, Qt::NoModifier}, std::pair{Qt::Key_F13, Qt::NoModifier}}) {
+            QTest::keyClick(edit(), key, modifiers);
+            QTest::keyClick(window().scoreList(), key, modifiers);
+        }
+        type(QStringLiteral("60"));
+        QCOMPARE(game().players[0].remaining, 441);
+    }
+
+    void continuedSetGameShowsItsSetsLikeAFreshOne() {
+        QVariantMap options = two_players();
+        options.insert(QStringLiteral("leg_limit"), 1);
+        options.insert(QStringLiteral("max_leg"), 3);
+        start(options);
+        visits({60});
+        const QStringList fresh_texts = window().playerWindow(0)->shownTexts();
+        QVERIFY(fresh_texts.contains(QStringLiteral("Sets: ")));
+        window().runCommand(command::view_player);
+        const QString fresh_score = window().nameWindow()->scoreText();
+        QCOMPARE(fresh_score, QStringLiteral("(0) 0 - 0 (0)"));
+        stop();
+        start();
+        QCOMPARE(window().nameWindow()->scoreText(), fresh_score);
+        QCOMPARE(window().playerWindow(0)->shownTexts(), fresh_texts);
+    }
+
     void recoveryDeleteStartsANewMatch() {
         start(two_players());
         visits({60});
