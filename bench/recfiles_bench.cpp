@@ -1,5 +1,5 @@
-#include "match/recovery_writer.h"
-#include "records/csv_export.h"
+#include "storage/csv_export.h"
+#include "storage/recovery_writer.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

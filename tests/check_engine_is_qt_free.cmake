@@ -1,5 +1,6 @@
 # Fails when a file of the engine includes a Qt header.
-file(GLOB_RECURSE files ${ROOT}/src/match/* ${ROOT}/src/com/* ${ROOT}/src/settings/* ${ROOT}/src/records/*)
+file(GLOB_RECURSE files ${ROOT}/src/model/* ${ROOT}/src/settings/* ${ROOT}/src/com/*
+    ${ROOT}/src/match/* ${ROOT}/src/storage/* ${ROOT}/src/layout/*)
 foreach(f IN LISTS files)
     file(STRINGS ${f} hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]Q[A-Za-z]")
     if(hits)

@@ -4,7 +4,7 @@
 #include "com/com_random.h"
 #include "com/com_table.h"
 #include "com/segment.h"
-#include "match/game_record.h"
+#include "model/game_record.h"
 
 #include <cstdint>
 

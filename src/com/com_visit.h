@@ -2,7 +2,7 @@
 
 #include "com/com_dart.h"
 #include "com/com_thrower.h"
-#include "match/game_record.h"
+#include "model/game_record.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 #include "com/com_table.h"
 #include "com/com_thrower.h"
 #include "com/com_visit.h"
-#include "match/game_record.h"
+#include "model/game_record.h"
 #include "settings/app_options.h"
 
 #include <QDialog>

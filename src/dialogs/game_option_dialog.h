@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/game_options.h"
+#include "model/game_options.h"
 #include "settings/app_options.h"
 #include "settings/game_option_rules.h"
 

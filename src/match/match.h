@@ -1,9 +1,9 @@
 #pragma once
 
-#include "match/game_record.h"
 #include "match/match_ports.h"
 #include "match/score_sheet.h"
-#include "records/history_list.h"
+#include "model/game_record.h"
+#include "model/history_list.h"
 
 namespace dvk {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "match/game_record.h"
 #include "match/match_ports.h"
 #include "match/score_sheet_view.h"
+#include "model/game_record.h"
 #include "settings/app_options.h"
 
 #include <optional>

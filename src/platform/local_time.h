@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/game_record.h"
+#include "model/game_record.h"
 
 #include <QDateTime>
 #include <QLocale>

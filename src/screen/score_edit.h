@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/score_text_model.h"
+#include "layout/score_text_model.h"
 
 #include <QColor>
 #include <QFont>

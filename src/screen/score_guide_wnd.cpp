@@ -1,7 +1,7 @@
 #include "screen/score_guide_wnd.h"
 
+#include "layout/guide_slots.h"
 #include "screen/colors.h"
-#include "settings/guide_slots.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/side_window_geometry.h"
+#include "layout/side_window_geometry.h"
 #include "settings/app_options.h"
 #include "settings/key_binding.h"
 

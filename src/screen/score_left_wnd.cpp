@@ -1,6 +1,6 @@
 #include "screen/score_left_wnd.h"
 
-#include "match/side_window_geometry.h"
+#include "layout/side_window_geometry.h"
 #include "screen/colors.h"
 
 #include <QFontMetrics>

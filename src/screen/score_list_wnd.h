@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/score_list_geometry.h"
+#include "layout/score_list_geometry.h"
 #include "match/score_sheet.h"
 #include "match/score_sheet_view.h"
 #include "screen/screen_style.h"

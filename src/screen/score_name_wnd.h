@@ -1,7 +1,7 @@
 #pragma once
 
-#include "match/game_record.h"
-#include "match/side_window_geometry.h"
+#include "layout/side_window_geometry.h"
+#include "model/game_record.h"
 #include "settings/app_options.h"
 
 #include <QColor>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "com/arrange_table.h"
-#include "match/game_record.h"
-#include "match/player_info_geometry.h"
-#include "match/player_info_rows.h"
-#include "match/player_info_scroll.h"
+#include "layout/player_info_geometry.h"
+#include "layout/player_info_rows.h"
+#include "layout/player_info_scroll.h"
+#include "model/game_record.h"
 #include "settings/app_options.h"
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "match/game_options.h"
+#include "model/game_options.h"
 #include "settings/key_binding.h"
 
 #include <vector>

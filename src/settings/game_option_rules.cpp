@@ -1,8 +1,8 @@
 #include "settings/game_option_rules.h"
 
+#include "model/text_cut.h"
 #include "settings/app_options.h"
 #include "settings/name_index.h"
-#include "settings/text_cut.h"
 
 #include <algorithm>
 #include <iterator>

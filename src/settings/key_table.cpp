@@ -1,6 +1,6 @@
 #include "settings/key_table.h"
 
-#include "settings/text_cut.h"
+#include "model/text_cut.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,7 +1,7 @@
 #include "settings/options_save.h"
 
+#include "model/text_cut.h"
 #include "settings/option_keys.h"
-#include "settings/text_cut.h"
 
 #include <cstdio>
 #include <functional>

@@ -3,13 +3,11 @@
 #include "dialogs/check_out_mode_dialog.h"
 #include "dialogs/com_throw_dialog.h"
 #include "dialogs/game_option_dialog.h"
-#include "match/recovery_file.h"
-#include "match/window_layout.h"
+#include "layout/window_layout.h"
 #include "platform/key_codes.h"
 #include "platform/local_time.h"
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
-#include "records/auto_save.h"
 #include "screen/colors.h"
 #include "screen/score_edit.h"
 #include "screen/score_guide_wnd.h"
@@ -24,6 +22,8 @@
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
 #include "shell/qt_match_ports.h"
+#include "storage/auto_save.h"
+#include "storage/recovery_file.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -3,8 +3,8 @@
 #include "com/arrange_table.h"
 #include "com/com_table.h"
 #include "match/match.h"
-#include "match/recovery_writer.h"
 #include "settings/app_options.h"
+#include "storage/recovery_writer.h"
 
 #include <QMainWindow>
 #include <filesystem>

@@ -1,11 +1,11 @@
 #include "shell/program.h"
 
 #include "com/arrange_loader.h"
-#include "match/recovery_file.h"
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "settings/options_load.h"
 #include "shell/screen_state_probe.h"
+#include "storage/recovery_file.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

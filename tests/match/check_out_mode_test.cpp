@@ -1,5 +1,5 @@
 #include "match/score_sheet.h"
-#include "match_harness.h"
+#include "support/match_harness.h"
 
 #include <gtest/gtest.h>
 

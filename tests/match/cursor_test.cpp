@@ -1,4 +1,4 @@
-#include "match_harness.h"
+#include "support/match_harness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "match/statistics.h"
-#include "match_harness.h"
+#include "support/match_harness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "settings/options_load.h"
 #include "settings/options_save.h"
 
-#include "settings_test_folder.h"
+#include "support/settings_test_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "settings/profile_file.h"
 
-#include "settings_test_folder.h"
+#include "support/settings_test_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 //
 //   dvk-inspect recovery PATH
 
-#include "match/recovery_file.h"
+#include "storage/recovery_file.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,0 +1,86 @@
+#include "gallery_dialogs.h"
+
+#include "com/arrange_loader.h"
+#include "com/arrange_parser.h"
+#include "com/com_table.h"
+#include "dialogs/com_throw_dialog.h"
+#include "dialogs/game_option_dialog.h"
+#include "settings/app_options.h"
+
+#include <QDir>
+#include <QPixmap>
+
+namespace dvk {
+namespace {
+
+void save(QWidget& widget, const QString& folder, const QString& name) {
+    widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+AppOptions sample_options() {
+    OptionsEnvironment environment;
+    environment.font_name = "Liberation Sans";
+    return default_options(environment);
+}
+
+void render_game_options(const QString& folder) {
+    const QString unused_settings = QDir(folder).filePath(QStringLiteral("gallery.ini"));
+    AppOptions app = sample_options();
+    {
+        GameOptionDialog dialog(app.game, app, unused_settings.toStdString());
+        save(dialog, folder, QStringLiteral("game_option_defaults"));
+    }
+
+    GameOptions entry = app.game;
+    entry.schedule_entry = 1;
+    entry.start_score = 1001;
+    entry.round_limit = 1;
+    entry.round = 30;
+    entry.max_leg = 5;
+    entry.p1_name.clear();
+    entry.p2_com = 1;
+    entry.p2_com_level = 4;
+    {
+        GameOptionDialog dialog(entry, app, unused_settings.toStdString());
+        save(dialog, folder, QStringLiteral("game_option_schedule_entry"));
+    }
+
+    GameOptions long_names = app.game;
+    long_names.start_score = 12345;
+    long_names.leg_limit = 1;
+    long_names.change_first = 1;
+    long_names.p1_name = std::string(62, 'W');
+    long_names.p2_name = "Maximilian Alexander von Hohenzollern-Sigmaringen der Dritte";
+    long_names.p1_start_score = 99999;
+    app.name_list = {long_names.p1_name, long_names.p2_name, "Phil Taylor"};
+    {
+        GameOptionDialog dialog(long_names, app, unused_settings.toStdString());
+        save(dialog, folder, QStringLiteral("game_option_long_names"));
+    }
+}
+
+void render_com_throw(const QString& folder) {
+    const ComTable table(parse_arrange_text(builtin_arrange_text(BuiltinTable::Com)));
+    GameRecord game;
+    game.players[0].remaining = 501;
+    game.players[1].remaining = 301;
+    game.players[1].com_level = 9;
+    game.legs.push_back(LegRecord::with_capacity(10, 1));
+    for (auto& darts : game.darts_at_double) {
+        darts.assign(11, 0);
+    }
+    ComThrowDialog dialog(game, 1, table, sample_options(), 7);
+    dialog.throw_next();
+    dialog.throw_next();
+    save(dialog, folder, QStringLiteral("com_throw_two_darts"));
+}
+
+} // namespace
+
+void render_dialog_gallery(const QString& folder) {
+    QDir().mkpath(folder);
+    render_game_options(folder);
+    render_com_throw(folder);
+}
+
+} // namespace dvk
