@@ -4,6 +4,7 @@
 #include "com/com_table.h"
 #include "match/match.h"
 #include "settings/app_options.h"
+#include "storage/write_failure_notices.h"
 #include "storage/recovery_writer.h"
 
 #include <QMainWindow>
@@ -54,6 +55,8 @@ public:
     FullScreen* fullScreen() const { return m_full_screen; }
     AppOptions& options() { return *m_context.options; }
     const ShellContext& context() const { return m_context; }
+    // Decides when a failing write of the recovery file, the settings or auto save is told.
+    WriteFailureNotices& writeNotices() { return m_write_notices; }
 
     void runCommand(int command);
 
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<QtMatchPorts> m_ports;
     std::unique_ptr<Match> m_match;
     RecoveryWriter m_recovery;
+    WriteFailureNotices m_write_notices;
     QWidget* m_screen = nullptr;
     ScoreListWnd* m_list = nullptr;
     ScoreNameWnd* m_name = nullptr;
