@@ -32,9 +32,9 @@ TEST(DialogRect, storedRectanglesAreKeptMovedOrCutOntoTheWorkArea) {
 }
 
 TEST(DialogRect, rectanglesWithoutAPositiveSizeAreIgnored) {
-    for (const WindowRect stored : {WindowRect{}, WindowRect{10, 10, 0, 300},
-                                    WindowRect{10, 10, 300, 0}, WindowRect{10, 10, -5, 300},
-                                    WindowRect{10, 10, 300, -1}, WindowRect{0, 0, 0, 0}}) {
+    for (const WindowRect stored :
+         {WindowRect{}, WindowRect{10, 10, 0, 300}, WindowRect{10, 10, 300, 0},
+          WindowRect{10, 10, -5, 300}, WindowRect{10, 10, 300, -1}, WindowRect{0, 0, 0, 0}}) {
         EXPECT_EQ(restored_dialog_rect(stored, screen), std::nullopt)
             << stored.width << "x" << stored.height;
     }

@@ -20,7 +20,7 @@ TEST(HistoryLines, storedGamesThenTheGameInProgressEachWithTheirLegs) {
     history.items = {game_with_legs(2), game_with_legs(1)};
     const GameRecord playing = game_with_legs(1);
     const std::vector<HistoryLine> expected = {
-        {Kind::Game, 0, 0}, {Kind::Leg, 0, 1}, {Kind::Leg, 0, 2},      {Kind::Game, 1, 0},
+        {Kind::Game, 0, 0}, {Kind::Leg, 0, 1},        {Kind::Leg, 0, 2},       {Kind::Game, 1, 0},
         {Kind::Leg, 1, 1},  {Kind::Game, current, 0}, {Kind::Leg, current, 1},
     };
     EXPECT_EQ(history_lines(history, playing), expected);
