@@ -28,7 +28,7 @@ QScreen* screen_for(const QWidget* dialog, const QRect& stored) {
 QSize frame_extra(const QWidget* dialog) {
     const QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
     if (owner == nullptr || !owner->isVisible()) {
-        return {};
+        return {0, 0};
     }
     const QSize extra = owner->frameGeometry().size() - owner->size();
     return {std::max(extra.width(), 0), std::max(extra.height(), 0)};
@@ -51,7 +51,6 @@ void RememberedRect::restore() {
     const WorkArea work{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
     const std::optional<WindowRect> placed = restored_dialog_rect(m_stored, work);
     if (!placed.has_value()) {
-        m_dialog->resize(m_dialog->sizeHint().expandedTo(m_dialog->minimumSize()));
         centre_on_owner(m_dialog);
         return;
     }

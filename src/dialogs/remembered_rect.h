@@ -16,7 +16,7 @@ class RememberedRect : public QObject {
 public:
     RememberedRect(QWidget* dialog, WindowRect& stored);
 
-    // Places the dialog; call before it is shown, after its size hint is known.
+    // Places the dialog; call before it is shown, once it has its designed size.
     void restore();
 
 protected:

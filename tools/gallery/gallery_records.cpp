@@ -32,7 +32,7 @@ struct RecordsSample {
 
     RecordsSample() {
         ports.match = &match;
-        ports.now = SystemTime{2026, 5, 6, 9, 19, 40, 5, 0};
+        ports.now = SystemTime{2026, 5, 3, 6, 19, 40, 5, 0};
         settings.game.start_score = 301;
         settings.game.p1_name = "Ines Marlowe";
         settings.game.p2_name = "Tomasz Brandt";
