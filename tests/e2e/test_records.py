@@ -29,18 +29,6 @@ class RecordDialogs(E2ETestCase):
         dvk.wait_no_window(f"^{title}$")
         dvk.wait_idle_main()
 
-    def win_leg(self, dvk):
-        """180, 0 and a three-dart 121: the first thrower wins the leg of 301."""
-        self.enter_visit(dvk, 180)
-        self.enter_visit(dvk, 0)
-        dvk.type("121")
-        dvk.key("Return")
-        dvk.wait_window("^Check-Out$")
-        dvk.key("Return")  # only "3rd dart" can score 121
-        dvk.wait_window("^Aiko Brandt$")
-        dvk.key("Return")
-        dvk.wait_idle_main()
-
     def test_dart_out_shots_from_its_key_and_its_menu(self):
         dvk = self.start_game()
         self.enter_visit(dvk, 60)
@@ -73,7 +61,8 @@ class RecordDialogs(E2ETestCase):
 
     def test_history_view_save_as_and_clear(self):
         dvk = self.start_game(ONE_LEG_SETS)
-        self.win_leg(dvk)
+        self.win_leg_of_301(dvk, "Aiko Brandt")
+        dvk.wait_idle_main()
         files = dvk.csv_files()
         self.assertEqual(len(files), 1, files)
 
