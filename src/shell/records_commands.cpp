@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 
 namespace dvk {
 
@@ -44,7 +45,9 @@ void RecordsCommands::autoSave(const GameRecord& game) {
         game, m_window.options().auto_save_path, m_window.context().program_folder, m_files);
     if (const auto notice =
             notices.record(WriteTarget::AutoSave, outcome.file.string(), outcome.status)) {
-        tell(*notice);
+        // Told once the next leg is set up: the box must not open in the middle of the move
+        // from leg to leg, and the screen behind it shows the game as it goes on.
+        QTimer::singleShot(0, &m_window, [this, told = *notice] { tell(told); });
     }
 }
 
