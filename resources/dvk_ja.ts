@@ -2,6 +2,171 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CsvFile</name>
+    <message>
+        <source>COM (Lv.%d)</source>
+        <translation>COM (Lv.%d)</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>セット</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>レッグ</translation>
+    </message>
+    <message>
+        <source>Tons</source>
+        <translation>トン</translation>
+    </message>
+    <message>
+        <source>100+</source>
+        <translation>100+</translation>
+    </message>
+    <message>
+        <source>140+</source>
+        <translation>140+</translation>
+    </message>
+    <message>
+        <source>180&apos;s</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>High Out</source>
+        <translation>ハイアウト</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>ベスト</translation>
+    </message>
+    <message>
+        <source>Worst</source>
+        <translation>ワースト</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Darts</source>
+        <translation>ダーツ</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>First 9</source>
+        <translation>ファースト9</translation>
+    </message>
+    <message>
+        <source>Check-Out</source>
+        <translation>チェックアウト</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>キープ</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>ブレイク</translation>
+    </message>
+    <message>
+        <source>Finish Stats</source>
+        <translation>フィニッシュ統計</translation>
+    </message>
+    <message>
+        <source>2-80 Success</source>
+        <translation>2-80 成功</translation>
+    </message>
+    <message>
+        <source>2-80 Failure</source>
+        <translation>2-80 失敗</translation>
+    </message>
+    <message>
+        <source>81-130 Success</source>
+        <translation>81-130 成功</translation>
+    </message>
+    <message>
+        <source>81-130 Failure</source>
+        <translation>81-130 失敗</translation>
+    </message>
+    <message>
+        <source>131+ Success</source>
+        <translation>131+ 成功</translation>
+    </message>
+    <message>
+        <source>131+ Failure</source>
+        <translation>131+ 失敗</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>回数</translation>
+    </message>
+    <message>
+        <source>Darts Won</source>
+        <translation>勝ちダーツ数</translation>
+    </message>
+    <message>
+        <source>First 9 Score</source>
+        <translation>ファースト9 スコア</translation>
+    </message>
+    <message>
+        <source>First 9 Darts</source>
+        <translation>ファースト9 ダーツ数</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>ダブル</translation>
+    </message>
+    <message>
+        <source>Keep Won</source>
+        <translation>キープ成功</translation>
+    </message>
+    <message>
+        <source>Keep All</source>
+        <translation>キープ全体</translation>
+    </message>
+    <message>
+        <source>Break Won</source>
+        <translation>ブレイク成功</translation>
+    </message>
+    <message>
+        <source>Break All</source>
+        <translation>ブレイク全体</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>ラウンド</translation>
+    </message>
+    <message>
+        <source>Scored</source>
+        <translation>得点</translation>
+    </message>
+    <message>
+        <source>To Go</source>
+        <translation>残り</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be saved.
+%2</source>
+        <translation>&apos;%1&apos; を保存できませんでした。
+%2</translation>
+    </message>
+</context>
+<context>
     <name>KeyNames</name>
     <message>
         <source>Backspace</source>
@@ -298,6 +463,19 @@
     </message>
 </context>
 <context>
+    <name>RecordsCommands</name>
+    <message>
+        <source>The score is saved automatically again, at &apos;%1&apos;.</source>
+        <translation>スコアは再び &apos;%1&apos; に自動保存されています。</translation>
+    </message>
+    <message>
+        <source>The score could not be saved automatically at &apos;%1&apos;.
+%2</source>
+        <translation>スコアを &apos;%1&apos; に自動保存できませんでした。
+%2</translation>
+    </message>
+</context>
+<context>
     <name>dvk::ButtonChoiceDialog</name>
     <message>
         <source>Cancel</source>
@@ -363,6 +541,60 @@
     <message>
         <source>Do you want to stop a game?</source>
         <translation>ゲームを中止しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::DartOutShotsDialog</name>
+    <message>
+        <source>Dart Out Shots</source>
+        <translation>アレンジ</translation>
+    </message>
+    <message>
+        <source>Courier New</source>
+        <translation>IPAGothic</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>スコア</translation>
+    </message>
+    <message>
+        <source>Ways to finish</source>
+        <translation>上がり方</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::GameHistoryDialog</name>
+    <message>
+        <source>Game History</source>
+        <translation>ゲーム履歴</translation>
+    </message>
+    <message>
+        <source>Games and legs</source>
+        <translation>ゲームとレッグ</translation>
+    </message>
+    <message>
+        <source>&amp;View...</source>
+        <translation>表示(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ear</source>
+        <translation>クリア(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear history?</source>
+        <translation>履歴をクリアしてもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -485,6 +717,21 @@
     </message>
 </context>
 <context>
+    <name>dvk::HistoryLineDelegate</name>
+    <message>
+        <source>COM (Lv.%1)</source>
+        <translation>COM (Lv.%1)</translation>
+    </message>
+    <message>
+        <source>%1 Sets</source>
+        <translation>第%1セット</translation>
+    </message>
+    <message>
+        <source>%1 Legs</source>
+        <translation>第%1レッグ</translation>
+    </message>
+</context>
+<context>
     <name>dvk::MainMenu</name>
     <message>
         <source>&amp;Game</source>
@@ -594,6 +841,33 @@ Qt %1 で作成。</translation>
     <message>
         <source>Left score</source>
         <translation>残りスコア</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::ScoreListDialog</name>
+    <message>
+        <source>Score List</source>
+        <translation>スコアリスト</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>表示内容</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Player Information</source>
+        <translation>プレイヤー情報</translation>
+    </message>
+    <message>
+        <source>%1 Legs</source>
+        <translation>第%1レッグ</translation>
+    </message>
+    <message>
+        <source>%1 Darts</source>
+        <translation>%1ダーツ</translation>
     </message>
 </context>
 <context>

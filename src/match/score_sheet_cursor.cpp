@@ -239,7 +239,9 @@ void ScoreSheet::click(int column_player, int screen_row) {
 }
 
 void ScoreSheet::scroll(ScrollCommand command) {
-    if (m_input_disabled) {
+    // A view-only sheet takes no input but still scrolls: the leg it shows may be longer than
+    // the window.
+    if (m_input_disabled && !m_view_only) {
         return;
     }
     const int page = m_rows_per_page;

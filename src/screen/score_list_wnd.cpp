@@ -285,10 +285,10 @@ void ScoreListWnd::resizeEvent(QResizeEvent*) {
 }
 
 void ScoreListWnd::mousePressEvent(QMouseEvent* event) {
-    if (m_sheet == nullptr || m_sheet->input_disabled()) {
+    if (m_sheet == nullptr || (m_sheet->input_disabled() && !m_sheet->view_only())) {
         return;
     }
-    if (m_sheet->shown_leg_finished()) {
+    if (m_sheet->shown_leg_finished() || m_sheet->input_disabled()) {
         setFocus();
         return;
     }
@@ -313,10 +313,11 @@ void ScoreListWnd::wheelEvent(QWheelEvent* event) {
 }
 
 void ScoreListWnd::keyPressEvent(QKeyEvent* event) {
-    if (m_sheet == nullptr || m_sheet->input_disabled()) {
+    if (m_sheet == nullptr || (m_sheet->input_disabled() && !m_sheet->view_only())) {
         return;
     }
-    if (!m_sheet->shown_leg_finished()) {
+    // A view-only list without input only scrolls, as on a finished leg.
+    if (!m_sheet->shown_leg_finished() && !m_sheet->input_disabled()) {
         // A key the input cell left unused comes on to its parent, this list: it must go on up,
         // never back to the cell. Only a key that reached the list first is given to the cell,
         // and then by a direct call, which cannot hand it back here.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/app_options.h"
+
 #include <QColor>
 #include <QString>
 
@@ -27,5 +29,8 @@ struct ScreenStyle {
     bool separate_flag = true;
     bool scroll_bar = true;
 };
+
+// The style the options give: the match screen's list and the score list dialog's.
+ScreenStyle screen_style_from(const AppOptions& options);
 
 } // namespace dvk

@@ -5,7 +5,6 @@
 #include "dialogs/game_option_dialog.h"
 #include "layout/window_layout.h"
 #include "platform/key_codes.h"
-#include "platform/local_time.h"
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "screen/colors.h"
@@ -22,6 +21,7 @@
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
 #include "shell/qt_match_ports.h"
+#include "shell/records_commands.h"
 #include "storage/auto_save.h"
 #include "storage/recovery_file.h"
 
@@ -37,6 +37,7 @@ namespace dvk {
 
 MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> recovered)
     : m_context(context), m_ports(std::make_unique<QtMatchPorts>(*this)),
+      m_records(std::make_unique<RecordsCommands>(*this)),
       m_recovery(recovery_path(context.program_folder)) {
     setObjectName(QStringLiteral("dvk_wnd"));
     setWindowTitle(QStringLiteral("dvk"));
@@ -78,8 +79,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                                                 : command::left_medium,
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
-    for (int later : {command::new_schedule, command::game_history, command::option,
-                      command::online, command::dart_out_shots}) {
+    for (int later : {command::new_schedule, command::option, command::online}) {
         m_menu->setEnabled(later, false);
     }
 
@@ -155,27 +155,7 @@ void MainWindow::rebuildKeys() {
 
 void MainWindow::applyScreenStyle() {
     const AppOptions& o = options();
-    ScreenStyle style;
-    style.font_family = QString::fromStdString(o.font_name);
-    style.background = option_color(o, ColorItem::background);
-    style.odd_background = option_color(o, ColorItem::odd_background);
-    style.scored_text = option_color(o, ColorItem::scored_text);
-    style.text = option_color(o, ColorItem::text);
-    style.header_background = option_color(o, ColorItem::header_background);
-    style.header_text = option_color(o, ColorItem::header_text);
-    style.last3number_text = option_color(o, ColorItem::last3number_text);
-    style.line = option_color(o, ColorItem::line);
-    style.separate = option_color(o, ColorItem::separate);
-    style.ton_circle = option_color(o, ColorItem::ton_circle);
-    style.input_background = option_color(o, ColorItem::input_background);
-    style.input_text = option_color(o, ColorItem::input_text);
-    style.input_select_background = option_color(o, ColorItem::input_select_background);
-    style.input_select_text = option_color(o, ColorItem::input_select_text);
-    style.throw_count = o.throw_count == 1;
-    style.ton_circle_flag = o.ton_circle == 1;
-    style.separate_flag = o.separate == 1;
-    style.scroll_bar = o.scroll_bar == 1;
-    m_list->setScreenStyle(style);
+    m_list->setScreenStyle(screen_style_from(o));
     QPalette palette = m_screen->palette();
     palette.setColor(QPalette::Window, option_color(o, ColorItem::view_separate));
     m_screen->setPalette(palette);
@@ -340,10 +320,7 @@ void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int p
 }
 
 void MainWindow::autoSave(const GameRecord& game) {
-    CsvLocale locale;
-    locale.date = [](const SystemTime& t) { return locale_date_text(t).toStdString(); };
-    locale.time = [](const SystemTime& t) { return locale_time_text(t).toStdString(); };
-    auto_save_game(game, options().auto_save_path, m_context.program_folder, locale);
+    m_records->autoSave(game);
 }
 
 void MainWindow::runCommand(int id) {
@@ -366,6 +343,12 @@ void MainWindow::runCommand(int id) {
         break;
     case command::about:
         showAbout();
+        break;
+    case command::game_history:
+        m_records->gameHistory();
+        break;
+    case command::dart_out_shots:
+        m_records->dartOutShots();
         break;
     case command::previous_leg:
         m_match->sheet().previous_leg();

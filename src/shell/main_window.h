@@ -4,8 +4,8 @@
 #include "com/com_table.h"
 #include "match/match.h"
 #include "settings/app_options.h"
-#include "storage/write_failure_notices.h"
 #include "storage/recovery_writer.h"
+#include "storage/write_failure_notices.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -18,6 +18,7 @@ class FullScreen;
 class KeyDispatcher;
 class MainMenu;
 class QtMatchPorts;
+class RecordsCommands;
 class ScoreGuideWnd;
 class ScoreLeftWnd;
 class ScoreListWnd;
@@ -103,6 +104,7 @@ private:
 
     ShellContext m_context;
     std::unique_ptr<QtMatchPorts> m_ports;
+    std::unique_ptr<RecordsCommands> m_records;
     std::unique_ptr<Match> m_match;
     RecoveryWriter m_recovery;
     WriteFailureNotices m_write_notices;

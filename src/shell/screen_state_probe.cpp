@@ -10,6 +10,7 @@
 #include "shell/full_screen.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/records_state_probe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,6 +99,7 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("input.visible=") + flag(edit->isVisible());
     lines << QStringLiteral("input.text=") + edit->text();
     describe_menu_states(*window.mainMenu(), lines);
+    describe_records_dialog(QApplication::activeModalWidget(), lines);
     return lines.join(u'\n') + u'\n';
 }
 

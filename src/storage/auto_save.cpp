@@ -51,8 +51,9 @@ std::filesystem::path auto_save_file(const GameRecord& game, const std::string& 
     return std::filesystem::path(auto_save_path + "/" + name);
 }
 
-FileStatus auto_save_game(const GameRecord& game, const std::string& auto_save_path,
-                          const std::filesystem::path& program_folder, const CsvLocale& locale) {
+AutoSaveOutcome auto_save_game(const GameRecord& game, const std::string& auto_save_path,
+                               const std::filesystem::path& program_folder, const CsvLocale& locale,
+                               AutoSaveFiles& files) {
     const std::filesystem::path folder = auto_save_folder(auto_save_path, program_folder);
     if (!auto_save_path.empty()) {
         create_folder_path(folder);
@@ -60,7 +61,9 @@ FileStatus auto_save_game(const GameRecord& game, const std::string& auto_save_p
         std::error_code ignored;
         std::filesystem::create_directory(folder, ignored);
     }
-    return write_game_csv(game, auto_save_file(game, auto_save_path, program_folder), locale);
+    const std::filesystem::path file =
+        files.file_for(game, auto_save_file(game, auto_save_path, program_folder));
+    return {file, write_game_csv(game, file, locale)};
 }
 
 } // namespace dvk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/game_record.h"
+#include "storage/auto_save_files.h"
 #include "storage/csv_export.h"
 #include "storage/file_helpers.h"
 
@@ -24,9 +25,17 @@ std::filesystem::path auto_save_folder(const std::string& auto_save_path,
 std::filesystem::path auto_save_file(const GameRecord& game, const std::string& auto_save_path,
                                      const std::filesystem::path& program_folder);
 
+// The file an auto save wrote, or tried to write, and how it went.
+struct AutoSaveOutcome {
+    std::filesystem::path file;
+    FileStatus status;
+};
+
 // Writes `game` into the auto-save folder without asking: a configured folder is created with
-// all its missing parents, the default "data" folder one level deep.
-FileStatus auto_save_game(const GameRecord& game, const std::string& auto_save_path,
-                          const std::filesystem::path& program_folder, const CsvLocale& locale);
+// all its missing parents, the default "data" folder one level deep. `files` picks the file, so
+// that another game started in the same second never replaces this game's file.
+AutoSaveOutcome auto_save_game(const GameRecord& game, const std::string& auto_save_path,
+                               const std::filesystem::path& program_folder, const CsvLocale& locale,
+                               AutoSaveFiles& files);
 
 } // namespace dvk

@@ -43,9 +43,11 @@ std::string player_name(const PlayerBlock& player, const CsvLabels& labels) {
 }
 
 void header_line(CsvText& out, const GameRecord& game, const CsvLocale& locale) {
-    out.field(csv_quote(locale.date ? locale.date(game.started) : std::string()));
-    out.field(" ");
-    out.field(csv_quote(locale.time ? locale.time(game.started) : std::string()));
+    // Date and time are one field: quoting each on its own would give a field such as
+    // "Mon, 7 Dec 2026" 10:15:00, which no CSV reader takes as one.
+    const std::string date = locale.date ? locale.date(game.started) : std::string();
+    const std::string time = locale.time ? locale.time(game.started) : std::string();
+    out.field(csv_quote(date + " " + time));
     out.comma();
     out.field(player_name(game.players[0], locale.labels));
     out.comma();

@@ -331,6 +331,18 @@ class E2ETestCase(unittest.TestCase):
         dvk.key("Return")
         dvk.wait_state(lambda s: s["list.input_cell"] != before, f"the visit {points} to count")
 
+    def win_leg_of_301(self, dvk, winner):
+        """180, 0 and a three-dart 121: the first thrower wins a leg of 301. `winner` is the
+        caption of the game-shot message, the winner's name."""
+        self.enter_visit(dvk, 180)
+        self.enter_visit(dvk, 0)
+        dvk.type("121")
+        dvk.key("Return")
+        dvk.wait_window("^Check-Out$")
+        dvk.key("Return")  # only "3rd dart" can score 121
+        dvk.wait_window("^" + re.escape(winner) + "$")  # "Game shot 3 dart. (6 darts)"
+        dvk.key("Return")
+
 
 def ini_text(sections):
     """dvk.ini text from {"section": {"key": value}}; texts are quoted."""

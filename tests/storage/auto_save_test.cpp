@@ -56,9 +56,10 @@ TEST(AutoSave, configuredFolderIsCreatedWithItsParentsAndRewrittenEachLeg) {
     const std::string setting = (folder.path() / "a" / "b" / "c").string();
     GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
     game.leg_index = 1;
-    ASSERT_TRUE(auto_save_game(game, setting, folder.path(), plain_locale()).ok);
+    AutoSaveFiles files;
+    ASSERT_TRUE(auto_save_game(game, setting, folder.path(), plain_locale(), files).status.ok);
     game.leg_index = 2;
-    ASSERT_TRUE(auto_save_game(game, setting, folder.path(), plain_locale()).ok);
+    ASSERT_TRUE(auto_save_game(game, setting, folder.path(), plain_locale(), files).status.ok);
 
     const auto file = folder.path() / "a" / "b" / "c" / "501_20261207_101500.csv";
     EXPECT_EQ(test::file_bytes(file), compose_game_csv(game, plain_locale()));
@@ -68,17 +69,37 @@ TEST(AutoSave, configuredFolderIsCreatedWithItsParentsAndRewrittenEachLeg) {
 TEST(AutoSave, defaultFolderIsMadeInTheProgramFolder) {
     const test::TempFolder folder;
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
-    ASSERT_TRUE(auto_save_game(game, "", folder.path(), plain_locale()).ok);
+    AutoSaveFiles files;
+    ASSERT_TRUE(auto_save_game(game, "", folder.path(), plain_locale(), files).status.ok);
     EXPECT_TRUE(std::filesystem::is_regular_file(folder / "data/501_20261207_101500.csv"));
 }
 
 TEST(AutoSave, unusableFolderIsReportedWithAReason) {
     const test::TempFolder folder;
     test::put_file(folder / "data", "a file where the folder should be");
-    const FileStatus status =
-        auto_save_game(test::third_leg_game(), "", folder.path(), plain_locale());
-    EXPECT_FALSE(status.ok);
-    EXPECT_FALSE(status.reason.empty());
+    AutoSaveFiles files;
+    const AutoSaveOutcome outcome =
+        auto_save_game(test::third_leg_game(), "", folder.path(), plain_locale(), files);
+    EXPECT_FALSE(outcome.status.ok);
+    EXPECT_FALSE(outcome.status.reason.empty());
+    EXPECT_EQ(outcome.file, folder / "data/501_20261207_101500.csv");
+}
+
+TEST(AutoSave, secondGameOfTheSameSecondGetsItsOwnFile) {
+    const test::TempFolder folder;
+    AutoSaveFiles files;
+    GameRecord first = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 100});
+    GameRecord second = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 900});
+    second.game_index = 1;
+    second.players[0].legs_won = 2;
+    ASSERT_TRUE(auto_save_game(first, "", folder.path(), plain_locale(), files).status.ok);
+    const AutoSaveOutcome outcome =
+        auto_save_game(second, "", folder.path(), plain_locale(), files);
+    ASSERT_TRUE(outcome.status.ok);
+    EXPECT_EQ(outcome.file, folder / "data/501_20261207_101500_2.csv");
+    EXPECT_EQ(test::file_bytes(folder / "data/501_20261207_101500.csv"),
+              compose_game_csv(first, plain_locale()));
+    EXPECT_EQ(test::file_bytes(outcome.file), compose_game_csv(second, plain_locale()));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ std::string line(const std::string& csv, std::size_t index) {
 
 TEST(CsvExport, gameWithCheckOutsAndAnOpenRoundIsWrittenByteForByte) {
     const std::string expected =
-        "\"Mon, 7 Dec 2026\" 10:15:00,\"O'Brien, Pat\",,\"Phil \"\"The Power\"\"\",\r\n"
+        "\"Mon, 7 Dec 2026 10:15:00\",\"O'Brien, Pat\",,\"Phil \"\"The Power\"\"\",\r\n"
         "Totals,Sets,0,Sets,0\r\n"
         ",Legs,1,Legs,1\r\n"
         ",Tons,4,Tons,3\r\n"
@@ -136,11 +136,36 @@ TEST(CsvExport, computerPlayerEmptyFiguresAndASetWinner) {
     game.players[1].game.worst_leg = -1;
     const std::string csv = compose_game_csv(game, test_locale());
 
-    EXPECT_EQ(line(csv, 0), "\"Mon, 7 Dec 2026\" 10:15:00,\"O'Brien, Pat\",,COM (Lv.8),");
+    EXPECT_EQ(line(csv, 0), "\"Mon, 7 Dec 2026 10:15:00\",\"O'Brien, Pat\",,COM (Lv.8),");
     EXPECT_EQ(line(csv, 1), "Totals,Sets,1,Sets,0");
     EXPECT_EQ(line(csv, 7), ",High Out,81,High Out,");
     EXPECT_EQ(line(csv, 8), ",Best,11,Best,");
     EXPECT_EQ(line(csv, 9), ",Worst,11,Worst,");
+}
+
+TEST(CsvExport, dateAndTimeAreOneFieldQuotedOnlyWhenTheyNeedIt) {
+    struct Row {
+        const char* date;
+        const char* time;
+        const char* field;
+    };
+    const Row rows[] = {
+        {"2026/12/07", "10:15:00", "2026/12/07 10:15:00"},
+        {"12/7/26", "10:15:00 AM", "12/7/26 10:15:00 AM"},
+        {"Mon, 7 Dec", "10:15", "\"Mon, 7 Dec 10:15\""},
+        {"7 \"Dec\"", "10:15", "\"7 \"\"Dec\"\" 10:15\""},
+        {"7.12.26", "10,15", "\"7.12.26 10,15\""},
+    };
+    for (const Row& row : rows) {
+        CsvLocale locale;
+        locale.date = [&](const SystemTime&) { return std::string(row.date); };
+        locale.time = [&](const SystemTime&) { return std::string(row.time); };
+        GameRecord game = test::third_leg_game();
+        game.players[0].name = "Ann";
+        game.players[1].name = "Bo";
+        EXPECT_EQ(line(compose_game_csv(game, locale), 0), std::string(row.field) + ",Ann,,Bo,")
+            << row.date;
+    }
 }
 
 TEST(CsvExport, secondThrowerWinningFillsTheLastRoundAndNoLegMeansNoTable) {

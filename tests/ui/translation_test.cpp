@@ -1,3 +1,4 @@
+#include "dialogs/game_csv_file.h"
 #include "dialogs/game_option_dialog.h"
 #include "settings/key_table.h"
 #include "shell/command_ids.h"
@@ -166,6 +167,20 @@ private Q_SLOTS:
         GameOptionDialog dialog(GameOptions{}, app,
                                 folder.filePath(QStringLiteral("dvk.ini")).toStdString());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("ゲームオプション"));
+    }
+
+    void csvFilesTakeTheLabelsOfTheInterface() {
+        const CsvLabels labels = GameCsvFile::user_locale().labels;
+        QCOMPARE(QString::fromStdString(labels.totals), QStringLiteral("合計"));
+        QCOMPARE(QString::fromStdString(labels.round), QStringLiteral("ラウンド"));
+        QCOMPARE(QString::fromStdString(labels.com_name), QStringLiteral("COM (Lv.%d)"));
+        GameRecord game;
+        game.players[0].name = "A";
+        game.players[1].name = "B";
+        const QString csv =
+            QString::fromStdString(compose_game_csv(game, GameCsvFile::user_locale()));
+        QVERIFY(csv.contains(QStringLiteral("\r\n合計,セット,0,セット,0\r\n")));
+        QVERIFY(csv.contains(QStringLiteral("\r\n回数,レッグ,0,レッグ,0\r\n")));
     }
 
     void everyTextIsTranslatedAndEmbedded_data() { add_message_rows(); }

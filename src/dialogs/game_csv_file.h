@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/game_record.h"
+#include "storage/auto_save.h"
+#include "storage/csv_export.h"
+#include "storage/file_helpers.h"
+
+#include <filesystem>
+
+class QWidget;
+
+namespace dvk {
+
+// A game written as a CSV file from the window layer: labels in the user interface's language,
+// dates and times in the locale's formats, the wait cursor while the file is composed and
+// written, and "Save As" with the system's save-file dialog.
+class GameCsvFile {
+public:
+    static CsvLocale user_locale();
+
+    // Writes `game` to `path` under the wait cursor.
+    static FileStatus write(const GameRecord& game, const std::filesystem::path& path);
+
+    // Writes `game` into the auto-save folder under the wait cursor.
+    static AutoSaveOutcome auto_save(const GameRecord& game, const std::string& auto_save_path,
+                                     const std::filesystem::path& program_folder,
+                                     AutoSaveFiles& files);
+
+    // Asks for a file, proposing the game's own name ("501_20261207_101500.csv"), and writes
+    // the game there; a failure is told in an error box with the system's reason. False for
+    // Cancel and for a failure.
+    static bool save_as(QWidget* owner, const GameRecord& game);
+};
+
+} // namespace dvk
