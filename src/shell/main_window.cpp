@@ -21,6 +21,7 @@
 #include "shell/full_screen.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
+#include "shell/online_page.h"
 #include "shell/qt_match_ports.h"
 #include "storage/auto_save.h"
 #include "storage/recovery_file.h"
@@ -37,7 +38,7 @@ namespace dvk {
 
 MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> recovered)
     : m_context(context), m_ports(std::make_unique<QtMatchPorts>(*this)),
-      m_recovery(recovery_path(context.program_folder)) {
+      m_recovery(context.recovery_file) {
     setObjectName(QStringLiteral("dvk_wnd"));
     setWindowTitle(QStringLiteral("dvk"));
     m_screen = new QWidget(this);
@@ -79,7 +80,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
     for (int later : {command::new_schedule, command::game_history, command::option,
-                      command::online, command::dart_out_shots}) {
+                      command::dart_out_shots}) {
         m_menu->setEnabled(later, false);
     }
 
@@ -343,7 +344,7 @@ void MainWindow::autoSave(const GameRecord& game) {
     CsvLocale locale;
     locale.date = [](const SystemTime& t) { return locale_date_text(t).toStdString(); };
     locale.time = [](const SystemTime& t) { return locale_time_text(t).toStdString(); };
-    auto_save_game(game, options().auto_save_path, m_context.program_folder, locale);
+    auto_save_game(game, options().auto_save_path, m_context.data_folder, locale);
 }
 
 void MainWindow::runCommand(int id) {
@@ -366,6 +367,10 @@ void MainWindow::runCommand(int id) {
         break;
     case command::about:
         showAbout();
+        break;
+    case command::online:
+        OnlinePage::open(this, options().online_page,
+                         QString::fromStdString(m_context.program_folder.string()));
         break;
     case command::previous_leg:
         m_match->sheet().previous_leg();
@@ -513,7 +518,7 @@ void MainWindow::toggleAutoSave() {
     o.auto_save = o.auto_save == 1 ? 0 : 1;
     m_menu->setChecked(command::auto_save, o.auto_save == 1);
     if (o.auto_save == 1) {
-        const auto folder = auto_save_folder(o.auto_save_path, m_context.program_folder);
+        const auto folder = auto_save_folder(o.auto_save_path, m_context.data_folder);
         MessageBoxes::information(this, tr("A score is saved automatically at '%1'.")
                                             .arg(QString::fromStdString(folder.string())));
     }

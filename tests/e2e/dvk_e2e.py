@@ -1,8 +1,8 @@
 """Drives the real dvk program on a private X server with real X key events.
 
 Each test gets its own Xvfb display and its own program folder (a copy of the dvk executable,
-so dvk.ini, dvk.tmp and data/ land there). Keys go through the X server with xdotool, exactly as a
-keyboard's would. The program is checked through its files (dvk.tmp read back with dvk-inspect,
+run portable so that dvk.ini, dvk.tmp and data/ land there). Keys go through the X server with
+xdotool, exactly as a keyboard's would. The program is checked through its files (dvk.tmp read back with dvk-inspect,
 dvk.ini, data/*.csv), its X windows (by title), and a description of its screen that it writes
 when it receives SIGUSR1 (the environment variable DVK_E2E_STATE names the file).
 
@@ -128,6 +128,9 @@ class Dvk:
             "DISPLAY": self.display.name,
             "QT_QPA_PLATFORM": "xcb",
             "DVK_E2E_STATE": self.state_path,
+            # The program folder is a copy of the executable in a temporary folder: keep the
+            # files there, where the tests look for them.
+            "DVK_FOLDERS": "portable",
             "HOME": home,
             "XDG_RUNTIME_DIR": runtime,
             "LANG": "C.UTF-8",

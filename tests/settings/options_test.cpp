@@ -66,7 +66,7 @@ TEST(Options, savesToANewFileInSectionOrderWithoutTheBuiltInKeysOrSchedule) {
     EXPECT_EQ(headers_of(read_file(path)),
               (std::vector<std::string>{"[window]", "[view]", "[game]", "[com]", "[history]",
                                         "[score_list]", "[arrange]", "[color]", "[font]",
-                                        "[player]", "[plugin]"}));
+                                        "[player]", "[plugin]", "[option]"}));
     ASSERT_TRUE(save_schedule(path, options));
     ASSERT_TRUE(save_game_options(path, options));
     const std::string text = read_file(path);
@@ -106,6 +106,7 @@ TEST(Options, everyChangedSettingSurvivesSaveAndLoad) {
     options.player.total_180s = 1;
     options.player.scroll = 0;
     options.plugins = {{"Title", "/lib/p.so", "run", "-v", modifier_ctrl, 'P'}};
+    options.online_page = "https://example.org/darts?page=\"guide\"&lang=en";
 
     TestFolder folder;
     const std::string path = folder.file("dvk.ini");

@@ -32,7 +32,7 @@ TEST(AutoSave, fileNameIsStartScoreDateAndTime) {
 
 TEST(AutoSave, folderAndFileFollowTheSetting) {
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
-    const std::filesystem::path program = "/opt/dvk";
+    const std::filesystem::path data = "/opt/dvk/data";
     struct Row {
         const char* name;
         std::string setting;
@@ -46,8 +46,8 @@ TEST(AutoSave, folderAndFileFollowTheSetting) {
         {"relative", "scores", "scores", "scores/501_20261207_101500.csv"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(auto_save_folder(row.setting, program).string(), row.folder) << row.name;
-        EXPECT_EQ(auto_save_file(game, row.setting, program).string(), row.file) << row.name;
+        EXPECT_EQ(auto_save_folder(row.setting, data).string(), row.folder) << row.name;
+        EXPECT_EQ(auto_save_file(game, row.setting, data).string(), row.file) << row.name;
     }
 }
 
@@ -65,18 +65,20 @@ TEST(AutoSave, configuredFolderIsCreatedWithItsParentsAndRewrittenEachLeg) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
-TEST(AutoSave, defaultFolderIsMadeInTheProgramFolder) {
+TEST(AutoSave, defaultFolderIsCreatedWithItsMissingParents) {
+    // An installed program saves into the documents of a home that may not have them yet.
     const test::TempFolder folder;
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
-    ASSERT_TRUE(auto_save_game(game, "", folder.path(), plain_locale()).ok);
-    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "data/501_20261207_101500.csv"));
+    ASSERT_TRUE(auto_save_game(game, "", folder / "Documents/dvk", plain_locale()).ok);
+    EXPECT_TRUE(
+        std::filesystem::is_regular_file(folder / "Documents/dvk/501_20261207_101500.csv"));
 }
 
 TEST(AutoSave, unusableFolderIsReportedWithAReason) {
     const test::TempFolder folder;
     test::put_file(folder / "data", "a file where the folder should be");
     const FileStatus status =
-        auto_save_game(test::third_leg_game(), "", folder.path(), plain_locale());
+        auto_save_game(test::third_leg_game(), "", folder / "data", plain_locale());
     EXPECT_FALSE(status.ok);
     EXPECT_FALSE(status.reason.empty());
 }
