@@ -26,24 +26,18 @@ endforeach()
 install(FILES ${DVK_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${DVK_APP_ID}.svg)
 
-# Manual pages, English and Japanese, compressed as Debian has them.
+# Manual pages, English and Japanese, compressed as Debian has them. They name the guide's
+# place under the prefix actually installed to, so they are made at install time.
 find_program(DVK_GZIP gzip REQUIRED)
-set(dvk_man_pages)
-foreach(page dvk dvk.ja)
-    set(DVK_GUIDE_PATH ${CMAKE_INSTALL_FULL_DATADIR}/dvk/guide/en/index.html)
-    set(DVK_GUIDE_JA_PATH ${CMAKE_INSTALL_FULL_DATADIR}/dvk/guide/ja/index.html)
-    configure_file(resources/man/${page}.1.in ${dvk_generated}/man/${page}.1 @ONLY)
-    add_custom_command(
-        OUTPUT ${dvk_generated}/man/${page}.1.gz
-        COMMAND ${DVK_GZIP} -9 -n -k -f ${dvk_generated}/man/${page}.1
-        DEPENDS ${dvk_generated}/man/${page}.1
-        VERBATIM)
-    list(APPEND dvk_man_pages ${dvk_generated}/man/${page}.1.gz)
-endforeach()
-add_custom_target(man_pages ALL DEPENDS ${dvk_man_pages})
-install(FILES ${dvk_generated}/man/dvk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${dvk_generated}/man/dvk.ja.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/ja/man1
-    RENAME dvk.1.gz)
+install(CODE "
+    set(DVK_MAN_SOURCE_DIR \"${PROJECT_SOURCE_DIR}/resources/man\")
+    set(DVK_MAN_WORK_DIR \"${dvk_generated}/man\")
+    set(DVK_GZIP \"${DVK_GZIP}\")
+    set(DVK_DATADIR \"${CMAKE_INSTALL_DATADIR}\")
+    set(DVK_MANDIR \"${CMAKE_INSTALL_MANDIR}\")
+    set(DVK_RELEASE_DATE \"${DVK_RELEASE_DATE}\")
+    set(PROJECT_VERSION \"${PROJECT_VERSION}\")")
+install(SCRIPT cmake/InstallManPages.cmake)
 
 # The user's guide, with its pictures.
 install(DIRECTORY ${DVK_GUIDE_DIR}/ DESTINATION ${dvk_guide_destination})

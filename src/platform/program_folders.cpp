@@ -41,8 +41,7 @@ bool exists_beside(const QDir& folder, const char* name) {
 
 StandardFolders standard_folders() {
     StandardFolders standard;
-    standard.config =
-        to_path(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    standard.config = to_path(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     standard.app_data =
         to_path(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
     standard.documents =

@@ -13,8 +13,7 @@ QUrl page_address(const QString& page) {
     if (text.isEmpty()) {
         return {};
     }
-    const QUrl address =
-        QUrl::fromUserInput(text, QDir::currentPath(), QUrl::AssumeLocalFile);
+    const QUrl address = QUrl::fromUserInput(text, QDir::currentPath(), QUrl::AssumeLocalFile);
     const QString scheme = address.scheme();
     if (!address.isValid() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
@@ -26,7 +25,8 @@ QUrl page_address(const QString& page) {
 
 bool open_web_page(const QUrl& address) {
     const auto scripted = DialogScript::take_answer(
-        QStringLiteral("WebPage"), {{QStringLiteral("address"), address.toString()}});
+        QStringLiteral("WebPage"),
+        {{QStringLiteral("address"), address.toString(QUrl::FullyEncoded)}});
     if (scripted.has_value()) {
         return scripted->toBool();
     }

@@ -79,8 +79,8 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                                                 : command::left_medium,
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
-    for (int later : {command::new_schedule, command::game_history, command::option,
-                      command::dart_out_shots}) {
+    for (int later :
+         {command::new_schedule, command::game_history, command::option, command::dart_out_shots}) {
         m_menu->setEnabled(later, false);
     }
 

@@ -4,8 +4,8 @@
 #include "com/com_table.h"
 #include "match/match.h"
 #include "settings/app_options.h"
-#include "storage/write_failure_notices.h"
 #include "storage/recovery_writer.h"
+#include "storage/write_failure_notices.h"
 
 #include <QMainWindow>
 #include <filesystem>

@@ -40,9 +40,8 @@ bool OnlinePage::open(QWidget* owner, const std::string& configured,
         return false;
     }
     if (!open_web_page(page)) {
-        MessageBoxes::error(owner,
-                            tr("No program was found to open '%1'.")
-                                .arg(page.toDisplayString(QUrl::PreferLocalFile)));
+        MessageBoxes::error(owner, tr("No program was found to open '%1'.")
+                                       .arg(page.toDisplayString(QUrl::PreferLocalFile)));
         return false;
     }
     return true;

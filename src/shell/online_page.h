@@ -21,8 +21,7 @@ public:
                         QString& problem);
 
     // Opens the page; false when there was nothing to open or the desktop could not open it.
-    static bool open(QWidget* owner, const std::string& configured,
-                     const QString& program_folder);
+    static bool open(QWidget* owner, const std::string& configured, const QString& program_folder);
 };
 
 } // namespace dvk

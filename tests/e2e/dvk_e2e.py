@@ -1,8 +1,8 @@
 """Drives the real dvk program on a private X server with real X key events.
 
 Each test gets its own Xvfb display and its own program folder (a copy of the dvk executable,
-run portable so that dvk.ini, dvk.tmp and data/ land there). Keys go through the X server with
-xdotool, exactly as a keyboard's would. The program is checked through its files (dvk.tmp read back with dvk-inspect,
+so dvk.ini, dvk.tmp and data/ land there). Keys go through the X server with xdotool, exactly as a
+keyboard's would. The program is checked through its files (dvk.tmp read back with dvk-inspect,
 dvk.ini, data/*.csv), its X windows (by title), and a description of its screen that it writes
 when it receives SIGUSR1 (the environment variable DVK_E2E_STATE names the file).
 
@@ -99,6 +99,11 @@ class Display:
 class Dvk:
     """One program folder and the dvk process running from it."""
 
+    # The program folder is a copy of the executable in a temporary folder: the program is
+    # told to keep its files there, where the tests look for them. None leaves the choice to
+    # the program.
+    folders = "portable"
+
     def __init__(self, display, folder=None, ini=None):
         self.display = display
         self.owns_folder = folder is None
@@ -128,15 +133,15 @@ class Dvk:
             "DISPLAY": self.display.name,
             "QT_QPA_PLATFORM": "xcb",
             "DVK_E2E_STATE": self.state_path,
-            # The program folder is a copy of the executable in a temporary folder: keep the
-            # files there, where the tests look for them.
-            "DVK_FOLDERS": "portable",
             "HOME": home,
             "XDG_RUNTIME_DIR": runtime,
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "LANGUAGE": "en",
         }
+        env.pop("DVK_FOLDERS", None)
+        if self.folders:
+            env["DVK_FOLDERS"] = self.folders
         self.log = open(self.path("stderr.txt"), "w+b")
         self.process = subprocess.Popen([self.exe], cwd=self.folder, env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)

@@ -70,8 +70,7 @@ TEST(AutoSave, defaultFolderIsCreatedWithItsMissingParents) {
     const test::TempFolder folder;
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
     ASSERT_TRUE(auto_save_game(game, "", folder / "Documents/dvk", plain_locale()).ok);
-    EXPECT_TRUE(
-        std::filesystem::is_regular_file(folder / "Documents/dvk/501_20261207_101500.csv"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "Documents/dvk/501_20261207_101500.csv"));
 }
 
 TEST(AutoSave, unusableFolderIsReportedWithAReason) {

@@ -1,3 +1,4 @@
+#include "gallery_check_out.h"
 #include "gallery_dialogs.h"
 #include "gallery_main_window.h"
 #include "gallery_player.h"
@@ -26,5 +27,6 @@ int main(int argc, char** argv) {
     dvk::render_dialog_gallery(folder);
     dvk::render_player_gallery(folder);
     dvk::render_side_gallery(folder);
+    dvk::render_check_out_gallery(folder);
     return 0;
 }
