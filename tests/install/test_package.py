@@ -77,9 +77,12 @@ class DebianPackage(unittest.TestCase):
         for name in ("status", "available"):
             open(os.path.join(admin, name), "w").close()
         before = set(files_under(root))
-        # The libraries it depends on live in the real system, not in the scratch root.
+        # The libraries it depends on live in the real system, not in the scratch root; a user
+        # other than root installs under fakeroot.
         dpkg = ["dpkg", f"--root={root}", "--log=/dev/null", "--force-depends",
                 "--force-not-root", "--force-script-chrootless"]
+        if os.geteuid() != 0:
+            dpkg.insert(0, "fakeroot")
         run(dpkg + ["--install", self.package])
         status = run(["dpkg-query", f"--admindir={admin}", "--show",
                       "--showformat=${Status} ${Version}", "dvk"])
