@@ -1,5 +1,6 @@
-"""The real program decides where it keeps its files when nobody tells it: beside itself when its
-settings are there or --portable is given, in the user's folders otherwise."""
+"""The real program keeps its files beside itself when its settings are there or --portable is
+given, without being told by the environment. (An installed program keeping them in the user's
+folders is tests/install/test_run.py.)"""
 
 import os
 import shutil
@@ -37,13 +38,6 @@ class FolderRules(E2ETestCase):
     def beside(self, dvk):
         return sorted(n for n in os.listdir(dvk.folder)
                       if n in ("dvk.ini", "dvk.tmp", "data"))
-
-    def test_without_settings_beside_it_the_program_uses_the_users_folders(self):
-        dvk = self.run_a_visit_and_exit(self.program_folder())
-        self.assertEqual(self.beside(dvk), [])
-        home = dvk.path("home")
-        self.assertTrue(os.path.isfile(os.path.join(home, ".config/dvk/dvk.ini")))
-        self.assertTrue(os.path.isfile(os.path.join(home, ".local/share/dvk/dvk.tmp")))
 
     def test_settings_beside_it_keep_the_program_portable(self):
         dvk = self.run_a_visit_and_exit(self.program_folder(),
