@@ -463,6 +463,25 @@
     </message>
 </context>
 <context>
+    <name>OnlinePage</name>
+    <message>
+        <source>The user&apos;s guide is not installed.</source>
+        <translation>ユーザーズガイドがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is neither a web address nor a file.</source>
+        <translation>&apos;%1&apos; はWebアドレスでもファイルでもありません。</translation>
+    </message>
+    <message>
+        <source>The page &apos;%1&apos; does not exist.</source>
+        <translation>ページ &apos;%1&apos; がありません。</translation>
+    </message>
+    <message>
+        <source>No program was found to open &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; を開くプログラムが見つかりません。</translation>
+    </message>
+</context>
+<context>
     <name>RecordsCommands</name>
     <message>
         <source>The score is saved automatically again, at &apos;%1&apos;.</source>

@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils openbox python3
+    librsvg2-bin desktop-file-utils appstream dpkg-dev file fakeroot
 )
 
 missing=()

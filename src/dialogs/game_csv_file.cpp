@@ -98,10 +98,10 @@ FileStatus GameCsvFile::write(const GameRecord& game, const std::filesystem::pat
 }
 
 AutoSaveOutcome GameCsvFile::auto_save(const GameRecord& game, const std::string& auto_save_path,
-                                       const std::filesystem::path& program_folder,
+                                       const std::filesystem::path& data_folder,
                                        AutoSaveFiles& files) {
     const WaitCursor busy;
-    return auto_save_game(game, auto_save_path, program_folder, user_locale(), files);
+    return auto_save_game(game, auto_save_path, data_folder, user_locale(), files);
 }
 
 bool GameCsvFile::save_as(QWidget* owner, const GameRecord& game) {

@@ -23,7 +23,7 @@ public:
 
     // Writes `game` into the auto-save folder under the wait cursor.
     static AutoSaveOutcome auto_save(const GameRecord& game, const std::string& auto_save_path,
-                                     const std::filesystem::path& program_folder,
+                                     const std::filesystem::path& data_folder,
                                      AutoSaveFiles& files);
 
     // Asks for a file, proposing the game's own name ("501_20261207_101500.csv"), and writes

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -43,7 +44,8 @@ QString program_icon(const QString& folder) {
             return icon.absoluteFilePath();
         }
     }
-    return {};
+    // An installed program's icon is in the icon theme under the name of its launcher.
+    return QGuiApplication::desktopFileName();
 }
 
 } // namespace

@@ -14,6 +14,8 @@ namespace dvk {
 
 // Longest path or font face in bytes (the stored fields hold 255 bytes and a terminator).
 inline constexpr std::size_t max_path_bytes = 255;
+// Longest address of the online page; web addresses outgrow a path's limit.
+inline constexpr std::size_t max_page_bytes = 2047;
 inline constexpr std::size_t max_name_list_count = 64;
 inline constexpr std::size_t color_count = 31;
 
@@ -174,6 +176,8 @@ struct AppOptions {
     std::int32_t full_screen = 0;
     std::int32_t full_screen_menu_interval = 3000; // negative: the menu bar stays shown
     std::int32_t view_separate_width = 2;
+    // What "dvk Online" opens: a web address or a file; empty for the installed user's guide.
+    std::string online_page;
 
     std::uint32_t color(ColorItem item) const { return colors[static_cast<std::size_t>(item)]; }
     void set_color(ColorItem item, std::uint32_t value) {

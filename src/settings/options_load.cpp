@@ -182,6 +182,7 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     read_keys(doc, options);
     read_int_keys(doc, "player", option_keys::player_keys, options.player);
     read_plugins(doc, options);
+    options.online_page = doc.get_string("option", "online_page", "", max_page_bytes);
     for (WindowRect* rect : {&options.main_window, &options.history_window,
                              &options.score_list_window, &options.arrange_window}) {
         keep_on_work_area(*rect, environment.work_area);

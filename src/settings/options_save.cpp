@@ -132,6 +132,7 @@ void write_options(ProfileDocument& doc, const AppOptions& options) {
     }
     write_int_keys(doc, "player", option_keys::player_keys, options.player);
     write_plugins(doc, options);
+    write_text(doc, "option", "online_page", options.online_page, max_page_bytes);
 }
 
 void write_game_options(ProfileDocument& doc, const GameOptions& game) {

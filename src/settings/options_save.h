@@ -10,7 +10,8 @@ namespace dvk {
 
 // Writes every key that the options save owns: window, view, the game keys other than the
 // match keys, com, the three dialog rectangles, colours, font, the key table (only when the
-// user customised it), player and plug-ins. Other keys of `document` keep their values.
+// user customised it), player, plug-ins and the online page. Other keys of `document` keep
+// their values.
 void write_options(ProfileDocument& document, const AppOptions& options);
 
 // Writes the fifteen match keys of the game section from `game`.

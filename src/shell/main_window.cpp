@@ -20,6 +20,7 @@
 #include "shell/full_screen.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
+#include "shell/online_page.h"
 #include "shell/qt_match_ports.h"
 #include "shell/records_commands.h"
 #include "storage/auto_save.h"
@@ -37,8 +38,7 @@ namespace dvk {
 
 MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> recovered)
     : m_context(context), m_ports(std::make_unique<QtMatchPorts>(*this)),
-      m_records(std::make_unique<RecordsCommands>(*this)),
-      m_recovery(recovery_path(context.program_folder)) {
+      m_records(std::make_unique<RecordsCommands>(*this)), m_recovery(context.recovery_file) {
     setObjectName(QStringLiteral("dvk_wnd"));
     setWindowTitle(QStringLiteral("dvk"));
     m_screen = new QWidget(this);
@@ -79,7 +79,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                                                 : command::left_medium,
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
-    for (int later : {command::new_schedule, command::option, command::online}) {
+    for (int later : {command::new_schedule, command::option}) {
         m_menu->setEnabled(later, false);
     }
 
@@ -350,6 +350,10 @@ void MainWindow::runCommand(int id) {
     case command::dart_out_shots:
         m_records->dartOutShots();
         break;
+    case command::online:
+        OnlinePage::open(this, options().online_page,
+                         QString::fromStdString(m_context.program_folder.string()));
+        break;
     case command::previous_leg:
         m_match->sheet().previous_leg();
         break;
@@ -496,7 +500,7 @@ void MainWindow::toggleAutoSave() {
     o.auto_save = o.auto_save == 1 ? 0 : 1;
     m_menu->setChecked(command::auto_save, o.auto_save == 1);
     if (o.auto_save == 1) {
-        const auto folder = auto_save_folder(o.auto_save_path, m_context.program_folder);
+        const auto folder = auto_save_folder(o.auto_save_path, m_context.data_folder);
         MessageBoxes::information(this, tr("A score is saved automatically at '%1'.")
                                             .arg(QString::fromStdString(folder.string())));
     }

@@ -30,6 +30,8 @@ struct ShellContext {
     AppOptions* options = nullptr;
     std::filesystem::path program_folder;
     std::string settings_path;
+    std::filesystem::path recovery_file;
+    std::filesystem::path data_folder; // auto save's folder unless the settings name one
     const ArrangeTable* checkout_table = nullptr;
     const ComTable* com_table = nullptr;
 };

@@ -29,16 +29,19 @@ OptionsEnvironment environment() {
 
 } // namespace
 
-Program::Program(const std::filesystem::path& program_folder) : m_folder(program_folder) {
-    load_options((m_folder / "dvk.ini").string(), environment(), m_options);
-    m_checkout = load_arrange_table(m_folder / arrange_file_name(BuiltinTable::Checkout),
+Program::Program(const ProgramFolders& folders) : m_folders(folders) {
+    const std::filesystem::path& tables = m_folders.settings_folder;
+    load_options(m_folders.settings_file().string(), environment(), m_options);
+    m_checkout = load_arrange_table(tables / arrange_file_name(BuiltinTable::Checkout),
                                     BuiltinTable::Checkout);
     m_com = std::make_unique<ComTable>(
-        load_arrange_table(m_folder / arrange_file_name(BuiltinTable::Com), BuiltinTable::Com));
+        load_arrange_table(tables / arrange_file_name(BuiltinTable::Com), BuiltinTable::Com));
     ShellContext context;
     context.options = &m_options;
-    context.program_folder = m_folder;
-    context.settings_path = (m_folder / "dvk.ini").string();
+    context.program_folder = m_folders.program_folder;
+    context.settings_path = m_folders.settings_file().string();
+    context.recovery_file = m_folders.recovery_file();
+    context.data_folder = m_folders.data_folder;
     context.checkout_table = &m_checkout;
     context.com_table = m_com.get();
     m_window = std::make_unique<MainWindow>(context, recover());
@@ -49,10 +52,13 @@ Program::Program(const std::filesystem::path& program_folder) : m_folder(program
     }
 }
 
+Program::Program(const std::filesystem::path& program_folder)
+    : Program(ProgramFolders::portable(program_folder)) {}
+
 Program::~Program() = default;
 
 std::optional<GameRecord> Program::recover() {
-    const auto path = recovery_path(m_folder);
+    const std::filesystem::path path = m_folders.recovery_file();
     RecoveryLoad load = load_recovery(path, m_options.recovery == 1);
     switch (load.status) {
     case RecoveryLoadStatus::Loaded:

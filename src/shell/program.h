@@ -2,6 +2,7 @@
 
 #include "com/arrange_table.h"
 #include "com/com_table.h"
+#include "platform/program_folders.h"
 #include "settings/app_options.h"
 #include "shell/main_window.h"
 
@@ -15,8 +16,10 @@ namespace dvk {
 // tables and the main window with the match.
 class Program {
 public:
-    // Loads the settings, the tables and the recovery file of `program_folder` and creates the
-    // main window (not shown yet).
+    // Loads the settings, the tables and the recovery file from `folders` and creates the main
+    // window (not shown yet).
+    explicit Program(const ProgramFolders& folders);
+    // A portable program with every file in `program_folder`.
     explicit Program(const std::filesystem::path& program_folder);
     ~Program();
     Program(const Program&) = delete;
@@ -30,7 +33,7 @@ public:
 private:
     std::optional<GameRecord> recover();
 
-    std::filesystem::path m_folder;
+    ProgramFolders m_folders;
     AppOptions m_options;
     ArrangeTable m_checkout;
     std::unique_ptr<ComTable> m_com;

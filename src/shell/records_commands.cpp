@@ -41,8 +41,8 @@ void RecordsCommands::autoSave(const GameRecord& game) {
     if (m_files.is_new_game(game)) {
         notices.forget(WriteTarget::AutoSave);
     }
-    const AutoSaveOutcome outcome = GameCsvFile::auto_save(
-        game, m_window.options().auto_save_path, m_window.context().program_folder, m_files);
+    const AutoSaveOutcome outcome = GameCsvFile::auto_save(game, m_window.options().auto_save_path,
+                                                           m_window.context().data_folder, m_files);
     if (const auto notice =
             notices.record(WriteTarget::AutoSave, outcome.file.string(), outcome.status)) {
         // Told once the next leg is set up: the box must not open in the middle of the move

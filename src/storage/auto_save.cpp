@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <system_error>
 
 namespace dvk {
 
 namespace {
-
-constexpr const char* default_folder_name = "data";
 
 bool ends_with_separator(const std::string& folder) {
     if (folder.empty()) {
@@ -32,18 +29,18 @@ std::string csv_file_name(const GameRecord& game) {
 }
 
 std::filesystem::path auto_save_folder(const std::string& auto_save_path,
-                                       const std::filesystem::path& program_folder) {
+                                       const std::filesystem::path& default_folder) {
     if (!auto_save_path.empty()) {
         return std::filesystem::path(auto_save_path);
     }
-    return program_folder / default_folder_name;
+    return default_folder;
 }
 
 std::filesystem::path auto_save_file(const GameRecord& game, const std::string& auto_save_path,
-                                     const std::filesystem::path& program_folder) {
+                                     const std::filesystem::path& default_folder) {
     const std::string name = csv_file_name(game);
     if (auto_save_path.empty()) {
-        return program_folder / default_folder_name / name;
+        return default_folder / name;
     }
     if (ends_with_separator(auto_save_path)) {
         return std::filesystem::path(auto_save_path + name);
@@ -52,17 +49,11 @@ std::filesystem::path auto_save_file(const GameRecord& game, const std::string& 
 }
 
 AutoSaveOutcome auto_save_game(const GameRecord& game, const std::string& auto_save_path,
-                               const std::filesystem::path& program_folder, const CsvLocale& locale,
+                               const std::filesystem::path& default_folder, const CsvLocale& locale,
                                AutoSaveFiles& files) {
-    const std::filesystem::path folder = auto_save_folder(auto_save_path, program_folder);
-    if (!auto_save_path.empty()) {
-        create_folder_path(folder);
-    } else if (!file_is_folder(folder)) {
-        std::error_code ignored;
-        std::filesystem::create_directory(folder, ignored);
-    }
+    create_folder_path(auto_save_folder(auto_save_path, default_folder));
     const std::filesystem::path file =
-        files.file_for(game, auto_save_file(game, auto_save_path, program_folder));
+        files.file_for(game, auto_save_file(game, auto_save_path, default_folder));
     return {file, write_game_csv(game, file, locale)};
 }
 

@@ -15,15 +15,16 @@ namespace dvk {
 // always rewrites the same file.
 std::string csv_file_name(const GameRecord& game);
 
-// The folder auto save writes into: `auto_save_path` when it is set, else "data" in the
-// program folder. It is also the folder named to the user when auto save is switched on.
+// The folder auto save writes into: `auto_save_path` when it is set, else `default_folder`
+// (the "data" folder beside a portable program, a "dvk" folder in the documents of an
+// installed one). It is also the folder named to the user when auto save is switched on.
 std::filesystem::path auto_save_folder(const std::string& auto_save_path,
-                                       const std::filesystem::path& program_folder);
+                                       const std::filesystem::path& default_folder);
 
 // The file auto save writes `game` to. A configured folder that already ends in a separator
 // is joined to the name without a second one.
 std::filesystem::path auto_save_file(const GameRecord& game, const std::string& auto_save_path,
-                                     const std::filesystem::path& program_folder);
+                                     const std::filesystem::path& default_folder);
 
 // The file an auto save wrote, or tried to write, and how it went.
 struct AutoSaveOutcome {
@@ -31,11 +32,11 @@ struct AutoSaveOutcome {
     FileStatus status;
 };
 
-// Writes `game` into the auto-save folder without asking: a configured folder is created with
-// all its missing parents, the default "data" folder one level deep. `files` picks the file, so
-// that another game started in the same second never replaces this game's file.
+// Writes `game` into the auto-save folder without asking; the folder is created with all its
+// missing parents (a fresh home may not have its documents folder yet). `files` picks the file,
+// so that another game started in the same second never replaces this game's file.
 AutoSaveOutcome auto_save_game(const GameRecord& game, const std::string& auto_save_path,
-                               const std::filesystem::path& program_folder, const CsvLocale& locale,
+                               const std::filesystem::path& default_folder, const CsvLocale& locale,
                                AutoSaveFiles& files);
 
 } // namespace dvk

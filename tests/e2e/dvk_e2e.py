@@ -99,6 +99,11 @@ class Display:
 class Dvk:
     """One program folder and the dvk process running from it."""
 
+    # The program folder is a copy of the executable in a temporary folder: the program is
+    # told to keep its files there, where the tests look for them. None leaves the choice to
+    # the program.
+    folders = "portable"
+
     def __init__(self, display, folder=None, ini=None):
         self.display = display
         self.owns_folder = folder is None
@@ -134,6 +139,9 @@ class Dvk:
             "LC_ALL": "C.UTF-8",
             "LANGUAGE": "en",
         }
+        env.pop("DVK_FOLDERS", None)
+        if self.folders:
+            env["DVK_FOLDERS"] = self.folders
         self.log = open(self.path("stderr.txt"), "w+b")
         self.process = subprocess.Popen([self.exe], cwd=self.folder, env=env,
                                         stdout=self.log, stderr=subprocess.STDOUT)

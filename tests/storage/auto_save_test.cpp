@@ -32,7 +32,7 @@ TEST(AutoSave, fileNameIsStartScoreDateAndTime) {
 
 TEST(AutoSave, folderAndFileFollowTheSetting) {
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
-    const std::filesystem::path program = "/opt/dvk";
+    const std::filesystem::path data = "/opt/dvk/data";
     struct Row {
         const char* name;
         std::string setting;
@@ -46,8 +46,8 @@ TEST(AutoSave, folderAndFileFollowTheSetting) {
         {"relative", "scores", "scores", "scores/501_20261207_101500.csv"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(auto_save_folder(row.setting, program).string(), row.folder) << row.name;
-        EXPECT_EQ(auto_save_file(game, row.setting, program).string(), row.file) << row.name;
+        EXPECT_EQ(auto_save_folder(row.setting, data).string(), row.folder) << row.name;
+        EXPECT_EQ(auto_save_file(game, row.setting, data).string(), row.file) << row.name;
     }
 }
 
@@ -66,12 +66,14 @@ TEST(AutoSave, configuredFolderIsCreatedWithItsParentsAndRewrittenEachLeg) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
-TEST(AutoSave, defaultFolderIsMadeInTheProgramFolder) {
+TEST(AutoSave, defaultFolderIsCreatedWithItsMissingParents) {
+    // An installed program saves into the documents of a home that may not have them yet.
     const test::TempFolder folder;
     const GameRecord game = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 0});
     AutoSaveFiles files;
-    ASSERT_TRUE(auto_save_game(game, "", folder.path(), plain_locale(), files).status.ok);
-    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "data/501_20261207_101500.csv"));
+    ASSERT_TRUE(
+        auto_save_game(game, "", folder / "Documents/dvk", plain_locale(), files).status.ok);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "Documents/dvk/501_20261207_101500.csv"));
 }
 
 TEST(AutoSave, unusableFolderIsReportedWithAReason) {
@@ -79,7 +81,7 @@ TEST(AutoSave, unusableFolderIsReportedWithAReason) {
     test::put_file(folder / "data", "a file where the folder should be");
     AutoSaveFiles files;
     const AutoSaveOutcome outcome =
-        auto_save_game(test::third_leg_game(), "", folder.path(), plain_locale(), files);
+        auto_save_game(test::third_leg_game(), "", folder / "data", plain_locale(), files);
     EXPECT_FALSE(outcome.status.ok);
     EXPECT_FALSE(outcome.status.reason.empty());
     EXPECT_EQ(outcome.file, folder / "data/501_20261207_101500.csv");
@@ -92,12 +94,12 @@ TEST(AutoSave, secondGameOfTheSameSecondGetsItsOwnFile) {
     GameRecord second = game_started(501, {2026, 12, 1, 7, 10, 15, 0, 900});
     second.game_index = 1;
     second.players[0].legs_won = 2;
-    ASSERT_TRUE(auto_save_game(first, "", folder.path(), plain_locale(), files).status.ok);
-    const AutoSaveOutcome outcome =
-        auto_save_game(second, "", folder.path(), plain_locale(), files);
+    const auto data = folder / "data";
+    ASSERT_TRUE(auto_save_game(first, "", data, plain_locale(), files).status.ok);
+    const AutoSaveOutcome outcome = auto_save_game(second, "", data, plain_locale(), files);
     ASSERT_TRUE(outcome.status.ok);
-    EXPECT_EQ(outcome.file, folder / "data/501_20261207_101500_2.csv");
-    EXPECT_EQ(test::file_bytes(folder / "data/501_20261207_101500.csv"),
+    EXPECT_EQ(outcome.file, data / "501_20261207_101500_2.csv");
+    EXPECT_EQ(test::file_bytes(data / "501_20261207_101500.csv"),
               compose_game_csv(first, plain_locale()));
     EXPECT_EQ(test::file_bytes(outcome.file), compose_game_csv(second, plain_locale()));
 }

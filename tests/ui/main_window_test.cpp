@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -293,6 +294,8 @@ private Q_SLOTS:
     void fullScreenHidesTheMenuBarUntilAsked() {
         writeSettings(
             QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=50\r\n"));
+        // A pointer resting at the top edge would bring the menu bar back.
+        QCursor::setPos(400, 400);
         start(two_players());
         QVERIFY(window().isFullScreen());
         QVERIFY(!window().menuBar()->isVisible());

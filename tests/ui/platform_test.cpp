@@ -5,6 +5,7 @@
 #include "platform/local_time.h"
 #include "platform/message_boxes.h"
 #include "platform/system_services.h"
+#include "scoped_environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,35 +13,6 @@
 #include <QTest>
 
 using namespace dvk;
-
-namespace {
-
-// Sets an environment variable for one scope and restores it afterwards.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name)) {
-        if (value.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, value);
-        }
-    }
-    ~ScopedEnvironment() {
-        if (m_had) {
-            qputenv(m_name, m_old);
-        } else {
-            qunsetenv(m_name);
-        }
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
-} // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT

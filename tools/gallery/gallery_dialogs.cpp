@@ -52,7 +52,7 @@ void render_game_options(const QString& folder) {
     long_names.p1_name = std::string(62, 'W');
     long_names.p2_name = "Maximilian Alexander von Hohenzollern-Sigmaringen der Dritte";
     long_names.p1_start_score = 99999;
-    app.name_list = {long_names.p1_name, long_names.p2_name, "Phil Taylor"};
+    app.name_list = {long_names.p1_name, long_names.p2_name, "Nora Castell"};
     {
         GameOptionDialog dialog(long_names, app, unused_settings.toStdString());
         save(dialog, folder, QStringLiteral("game_option_long_names"));

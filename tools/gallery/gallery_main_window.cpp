@@ -58,8 +58,8 @@ std::unique_ptr<Program> sample_program(const QString& folder, const QSize& size
 
 GameOptions humans() {
     GameOptions options;
-    options.p1_name = "Phil Taylor";
-    options.p2_name = "Raymond van Barneveld";
+    options.p1_name = "Nora Castell";
+    options.p2_name = "Wilhelmina van Oosterhout";
     options.leg_limit = 1;
     options.max_leg = 5;
     options.best_of = 1;
