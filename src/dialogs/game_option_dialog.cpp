@@ -1,9 +1,9 @@
 #include "dialogs/game_option_dialog.h"
 
+#include "dialogs/number_box.h"
 #include "platform/dialog_placement.h"
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
-#include "platform/system_services.h"
 #include "settings/options_save.h"
 
 #include <QAbstractSpinBox>
@@ -12,13 +12,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,85 +29,6 @@ constexpr int minimum_button_width = 88;
 constexpr int name_box_characters = 62;
 // Width of a name box in characters; longer names scroll inside it.
 constexpr int name_box_visible_characters = 22;
-
-// A number box with up-down arrows, as the dialog's boxes work: only digits can be typed, up to
-// `max_digits` of them, and the box may be empty (read as 0). The arrows step within
-// [minimum, maximum], while typing may go beyond it; the dialog decides what a typed number
-// means when it is read.
-class NumberBox : public QAbstractSpinBox {
-public:
-    NumberBox(int minimum, int maximum, int max_digits, QWidget* parent)
-        : QAbstractSpinBox(parent), m_minimum(minimum), m_maximum(maximum),
-          m_max_digits(max_digits) {
-        setAttribute(Qt::WA_InputMethodEnabled, false);
-        lineEdit()->setAttribute(Qt::WA_InputMethodEnabled, false);
-    }
-
-    int number() const { return text().toInt(); }
-    void set_number(int value) { lineEdit()->setText(QString::number(value)); }
-
-    void stepBy(int steps) override {
-        set_number(std::clamp(number() + steps, m_minimum, m_maximum));
-        selectAll();
-    }
-
-    QValidator::State validate(QString& input, int&) const override {
-        if (input.size() > m_max_digits) {
-            return QValidator::Invalid;
-        }
-        const bool digits = std::all_of(input.cbegin(), input.cend(),
-                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
-        return digits ? QValidator::Acceptable : QValidator::Invalid;
-    }
-
-    QSize sizeHint() const override {
-        ensurePolished();
-        const QString widest(m_max_digits + 1, u'9');
-        const QSize text(fontMetrics().horizontalAdvance(widest) + 4,
-                         lineEdit()->sizeHint().height());
-        QStyleOptionSpinBox option;
-        initStyleOption(&option);
-        return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    StepEnabled stepEnabled() const override {
-        StepEnabled enabled = StepNone;
-        if (isReadOnly()) {
-            return enabled;
-        }
-        // A typed number outside the range steps back to its nearer end.
-        if (number() != m_minimum) {
-            enabled |= StepDownEnabled;
-        }
-        if (number() != m_maximum) {
-            enabled |= StepUpEnabled;
-        }
-        return enabled;
-    }
-
-    // A refused character is answered with a beep, as everywhere in the program.
-    void keyPressEvent(QKeyEvent* event) override {
-        const QString typed = event->text();
-        const bool command = event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
-        if (!command && !typed.isEmpty() && typed.at(0).isPrint()) {
-            const bool digit = typed.at(0) >= u'0' && typed.at(0) <= u'9';
-            const auto kept = lineEdit()->text().size() - lineEdit()->selectedText().size();
-            if (!digit || kept >= m_max_digits) {
-                beep();
-                event->accept();
-                return;
-            }
-        }
-        QAbstractSpinBox::keyPressEvent(event);
-    }
-
-private:
-    int m_minimum;
-    int m_maximum;
-    int m_max_digits;
-};
 
 NumberBox* number_box(QAbstractSpinBox* box) {
     return static_cast<NumberBox*>(box);

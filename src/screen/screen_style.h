@@ -5,6 +5,8 @@
 
 namespace dvk {
 
+struct AppOptions;
+
 // Colours, face and view flags the match screen draws with, taken from the options.
 struct ScreenStyle {
     QString font_family = QStringLiteral("Arial");
@@ -27,5 +29,8 @@ struct ScreenStyle {
     bool separate_flag = true;
     bool scroll_bar = true;
 };
+
+// The score list's colours, face and view flags of `options`.
+ScreenStyle screen_style_for(const AppOptions& options);
 
 } // namespace dvk

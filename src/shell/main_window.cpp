@@ -21,6 +21,7 @@
 #include "shell/full_screen.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
+#include "shell/option_commands.h"
 #include "shell/qt_match_ports.h"
 #include "storage/auto_save.h"
 #include "storage/recovery_file.h"
@@ -78,8 +79,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                                                 : command::left_medium,
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
-    for (int later : {command::new_schedule, command::game_history, command::option,
-                      command::online, command::dart_out_shots}) {
+    for (int later : {command::game_history, command::online, command::dart_out_shots}) {
         m_menu->setEnabled(later, false);
     }
 
@@ -155,31 +155,25 @@ void MainWindow::rebuildKeys() {
 
 void MainWindow::applyScreenStyle() {
     const AppOptions& o = options();
-    ScreenStyle style;
-    style.font_family = QString::fromStdString(o.font_name);
-    style.background = option_color(o, ColorItem::background);
-    style.odd_background = option_color(o, ColorItem::odd_background);
-    style.scored_text = option_color(o, ColorItem::scored_text);
-    style.text = option_color(o, ColorItem::text);
-    style.header_background = option_color(o, ColorItem::header_background);
-    style.header_text = option_color(o, ColorItem::header_text);
-    style.last3number_text = option_color(o, ColorItem::last3number_text);
-    style.line = option_color(o, ColorItem::line);
-    style.separate = option_color(o, ColorItem::separate);
-    style.ton_circle = option_color(o, ColorItem::ton_circle);
-    style.input_background = option_color(o, ColorItem::input_background);
-    style.input_text = option_color(o, ColorItem::input_text);
-    style.input_select_background = option_color(o, ColorItem::input_select_background);
-    style.input_select_text = option_color(o, ColorItem::input_select_text);
-    style.throw_count = o.throw_count == 1;
-    style.ton_circle_flag = o.ton_circle == 1;
-    style.separate_flag = o.separate == 1;
-    style.scroll_bar = o.scroll_bar == 1;
-    m_list->setScreenStyle(style);
+    m_list->setScreenStyle(screen_style_for(o));
     QPalette palette = m_screen->palette();
     palette.setColor(QPalette::Window, option_color(o, ColorItem::view_separate));
     m_screen->setPalette(palette);
     m_screen->setAutoFillBackground(true);
+}
+
+void MainWindow::optionsConfirmed() {
+    options().check_out_font_height = 0;
+    applyScreenStyle();
+    m_name->reloadOptions();
+    m_guide->reloadOptions();
+    for (int p = 0; p < 2; ++p) {
+        m_left[p]->reloadOptions();
+        m_player[p]->reloadOptions();
+    }
+    layoutChildren();
+    rebuildKeys();
+    m_screen->update();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -360,6 +354,15 @@ void MainWindow::runCommand(int id) {
         break;
     case command::auto_save:
         toggleAutoSave();
+        break;
+    case command::option:
+        OptionCommands(*this).option();
+        break;
+    case command::new_schedule:
+        OptionCommands(*this).newSchedule();
+        break;
+    case command::modify_schedule:
+        OptionCommands(*this).modifySchedule();
         break;
     case command::check_out_mode:
         toggleCheckOutMode();

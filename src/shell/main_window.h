@@ -4,8 +4,8 @@
 #include "com/com_table.h"
 #include "match/match.h"
 #include "settings/app_options.h"
-#include "storage/write_failure_notices.h"
 #include "storage/recovery_writer.h"
+#include "storage/write_failure_notices.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -72,6 +72,9 @@ public:
     void updateTitle();
     void legLimitChanged();
     void layoutChildren();
+    // The Option dialog changed the options: every window takes its colours, fonts, items and
+    // keys again.
+    void optionsConfirmed();
 
     // True when the user's close request is to be honoured without asking (tests, log-off).
     void setCloseWithoutAsking(bool value) { m_close_without_asking = value; }

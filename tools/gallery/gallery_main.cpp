@@ -1,5 +1,6 @@
 #include "gallery_dialogs.h"
 #include "gallery_main_window.h"
+#include "gallery_options.h"
 #include "gallery_player.h"
 #include "gallery_side.h"
 
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     dvk::render_dialog_gallery(folder);
     dvk::render_player_gallery(folder);
     dvk::render_side_gallery(folder);
+    dvk::render_option_gallery(folder);
     return 0;
 }

@@ -1,4 +1,4 @@
-#include "settings/player_page.h"
+#include "settings/player_item_flags.h"
 
 #include "settings/option_keys.h"
 

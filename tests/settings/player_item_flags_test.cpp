@@ -1,12 +1,12 @@
 #include "settings/option_keys.h"
-#include "settings/player_page.h"
+#include "settings/player_item_flags.h"
 
 #include <gtest/gtest.h>
 
 namespace dvk {
 namespace {
 
-TEST(PlayerPage, everyKeyOfTheSectionReachesItsOwnFlag) {
+TEST(PlayerItemFlags, everyKeyOfTheSectionReachesItsOwnFlag) {
     PlayerInfoOptions items;
     for (const option_keys::PlayerKey& entry : option_keys::player_keys) {
         std::int32_t* flag = player_flag(items, entry.key);
@@ -17,7 +17,7 @@ TEST(PlayerPage, everyKeyOfTheSectionReachesItsOwnFlag) {
     EXPECT_EQ(player_flag(items, ""), nullptr);
 }
 
-TEST(PlayerPage, countsBoxesFollowTheirPercentageRow) {
+TEST(PlayerItemFlags, countsBoxesFollowTheirPercentageRow) {
     EXPECT_EQ(counts_base_key("avg_check_out_count"), "avg_check_out");
     EXPECT_EQ(counts_base_key("avg_keep_count"), "avg_keep");
     EXPECT_EQ(counts_base_key("avg_break_count"), "avg_break");
