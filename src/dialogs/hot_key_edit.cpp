@@ -13,6 +13,21 @@ bool is_modifier_key(int key) {
            key == Qt::Key_Meta || key == Qt::Key_AltGr;
 }
 
+// The flag of a modifier key itself: systems differ in whether its own press or release
+// event counts it among the held modifiers.
+int own_flag(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+        return modifier_shift;
+    case Qt::Key_Control:
+        return modifier_ctrl;
+    case Qt::Key_Alt:
+        return modifier_alt;
+    default:
+        return 0;
+    }
+}
+
 bool moves_focus(const QKeyEvent& event) {
     const bool tab = event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
     return tab && !event.modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier);
@@ -37,8 +52,12 @@ void HotKeyEdit::setKey(int modifiers, int virtual_key) {
 }
 
 void HotKeyEdit::showKey() {
+    showText(format_key_name(m_modifiers, m_key));
+}
+
+void HotKeyEdit::showText(const QString& text) {
     m_showing = true;
-    setText(format_key_name(m_modifiers, m_key));
+    setText(text);
     m_showing = false;
 }
 
@@ -74,9 +93,7 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const int modifiers = modifier_flags_for_qt(event->modifiers());
     if (is_modifier_key(event->key())) {
-        m_showing = true;
-        setText(modifier_names(modifiers));
-        m_showing = false;
+        showText(modifier_names(modifiers | own_flag(event->key())));
         return;
     }
     const int virtual_key = virtual_key_for_qt_key(QKeyCombination(
@@ -92,7 +109,13 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
 
 void HotKeyEdit::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
-    if (is_modifier_key(event->key())) {
+    if (!is_modifier_key(event->key())) {
+        return;
+    }
+    const int held = modifier_flags_for_qt(event->modifiers()) & ~own_flag(event->key());
+    if (held != 0) {
+        showText(modifier_names(held));
+    } else {
         showKey();
     }
 }

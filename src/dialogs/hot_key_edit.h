@@ -32,6 +32,7 @@ protected:
 
 private:
     void showKey();
+    void showText(const QString& text);
     void textEdited(const QString& text);
 
     int m_modifiers = 0;
