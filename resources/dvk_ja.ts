@@ -385,6 +385,17 @@
     </message>
 </context>
 <context>
+    <name>dvk::DialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>dvk::GameOptionDialog</name>
     <message>
         <source>Game Option</source>
@@ -540,10 +551,6 @@
         <source>No key can be added: the key table holds %1 keys, as many as it can.</source>
         <translation>キーを追加できません。キーの表には上限の%1個のキーがあります。</translation>
     </message>
-    <message>
-        <source>Are you sure you want to delete this item?</source>
-        <translation>この項目を削除してもよろしいですか？</translation>
-    </message>
 </context>
 <context>
     <name>dvk::ListEditor</name>
@@ -566,6 +573,10 @@
     <message>
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this item?</source>
+        <translation>この項目を削除してもよろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -657,17 +668,6 @@ Qt %1 で作成。</translation>
     <message>
         <source>%1 (&amp;2)</source>
         <translation>%1 (&amp;2)</translation>
-    </message>
-</context>
-<context>
-    <name>dvk::OptionSheet</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -844,10 +844,6 @@ Qt %1 で作成。</translation>
         <translation>ゲームを追加できません。スケジュールには上限の%1ゲームがあります。</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this item?</source>
-        <translation>この項目を削除してもよろしいですか？</translation>
-    </message>
-    <message>
         <source>The present Option was saved.</source>
         <translation>現在のオプションを保存しました。</translation>
     </message>
@@ -1019,14 +1015,6 @@ Qt %1 で作成。</translation>
     <message>
         <source>Shortcut &amp;Key:</source>
         <translation>ショートカットキー(&amp;K):</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
     </message>
     <message>
         <source>The range of a template is 0 to 180.</source>

@@ -62,8 +62,7 @@ void KeyPage::addBinding() {
     if (!added || !m_model.add(*added)) {
         return;
     }
-    m_editor->appendRow(rowTexts(*added));
-    m_editor->selectRow(m_editor->rowCount() - 1);
+    m_editor->appendAndSelect(rowTexts(*added));
 }
 
 void KeyPage::editBinding(int row) {
@@ -78,12 +77,11 @@ void KeyPage::editBinding(int row) {
 }
 
 void KeyPage::deleteBinding(int row) {
-    if (!MessageBoxes::question(this, tr("Are you sure you want to delete this item?"))) {
+    if (!m_editor->confirmDelete()) {
         return;
     }
     m_model.remove(static_cast<std::size_t>(row));
     m_editor->removeRow(row);
-    m_editor->selectRow(std::min(row, m_editor->rowCount() - 1));
 }
 
 void KeyPage::moveBinding(int row, bool up) {

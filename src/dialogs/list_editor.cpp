@@ -1,6 +1,7 @@
 #include "dialogs/list_editor.h"
 
 #include "dialogs/arrow_button.h"
+#include "platform/message_boxes.h"
 
 #include <algorithm>
 
@@ -156,8 +157,18 @@ void ListEditor::setRowGreyed(int row, bool greyed) {
     }
 }
 
+void ListEditor::appendAndSelect(const QStringList& texts) {
+    appendRow(texts);
+    selectRow(rowCount() - 1);
+}
+
+bool ListEditor::confirmDelete() {
+    return MessageBoxes::question(this, tr("Are you sure you want to delete this item?"));
+}
+
 void ListEditor::removeRow(int row) {
     delete m_list->takeTopLevelItem(row);
+    selectRow(std::min(row, rowCount() - 1));
 }
 
 void ListEditor::moveRow(int from, int to) {

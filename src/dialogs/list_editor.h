@@ -40,8 +40,13 @@ public:
     // The selected row, -1 when none is.
     int currentRow() const;
     void appendRow(const QStringList& texts);
+    // Appends a row and selects it.
+    void appendAndSelect(const QStringList& texts);
     void setRowTexts(int row, const QStringList& texts);
     void setRowGreyed(int row, bool greyed);
+    // Asks "Are you sure you want to delete this item?"; true for Yes.
+    bool confirmDelete();
+    // Removes a row and selects the one that takes its place, or the new last row.
     void removeRow(int row);
     // Moves a row with its texts to `to`, selecting it there.
     void moveRow(int from, int to);

@@ -1,11 +1,11 @@
 #include "dialogs/option_sheet.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/option_page.h"
 #include "platform/dialog_placement.h"
 #include "platform/dialog_script.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -17,17 +17,9 @@ OptionSheet::OptionSheet(const QString& caption, QWidget* owner) : QDialog(owner
     setAccessibleName(caption);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("pages"));
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(ok_cancel_buttons(this));
 }
 
 void OptionSheet::addPage(OptionPage* page) {

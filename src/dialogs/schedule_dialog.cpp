@@ -112,8 +112,7 @@ void ScheduleDialog::addEntry() {
     if (!GameOptionDialog::edit(this, entry, m_app, m_settings_path) || !m_model.add(entry)) {
         return;
     }
-    m_editor->appendRow(rowTexts(entry));
-    m_editor->selectRow(m_editor->rowCount() - 1);
+    m_editor->appendAndSelect(rowTexts(entry));
     updateButtons();
 }
 
@@ -133,13 +132,11 @@ void ScheduleDialog::editEntry(int row) {
 }
 
 void ScheduleDialog::deleteEntry(int row) {
-    if (!m_model.can_change(static_cast<std::size_t>(row)) ||
-        !MessageBoxes::question(this, tr("Are you sure you want to delete this item?"))) {
+    if (!m_model.can_change(static_cast<std::size_t>(row)) || !m_editor->confirmDelete()) {
         return;
     }
     m_model.remove(static_cast<std::size_t>(row));
     m_editor->removeRow(row);
-    m_editor->selectRow(std::min(row, m_editor->rowCount() - 1));
     updateButtons();
 }
 

@@ -1,5 +1,6 @@
 #include "dialogs/select_key_dialog.h"
 
+#include "dialogs/dialog_buttons.h"
 #include "dialogs/hot_key_edit.h"
 #include "dialogs/number_box.h"
 #include "platform/dialog_placement.h"
@@ -11,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,18 +40,10 @@ SelectKeyDialog::SelectKeyDialog(const std::optional<KeyBinding>& binding,
     form->addRow(tr("&Function:"), m_functions);
     form->addRow(tr("&Number:"), m_number);
     form->addRow(tr("Shortcut &Key:"), m_key);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &SelectKeyDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(ok_cancel_buttons(this));
 
     const SelectKeyForm opened = open_select_key_form(binding);
     fillFunctions(opened.function);
