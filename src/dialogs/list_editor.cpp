@@ -94,19 +94,34 @@ void ListEditor::setListFont(const QFont& font) {
     fitColumns();
 }
 
+int ListEditor::columnPadding() const {
+    return 2 * m_list->header()->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+}
+
 // Each column keeps its width unless its heading needs more in the list's font.
 void ListEditor::fitColumns() {
     const QFontMetrics metrics(m_list->header()->font());
-    const int padding = 2 * m_list->header()->style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
     int total = 0;
     for (int i = 0; i < m_widths.size(); ++i) {
-        const int width = std::max(
-            m_widths[i], metrics.horizontalAdvance(m_list->headerItem()->text(i)) + padding);
+        const int width =
+            std::max(m_widths[i],
+                     metrics.horizontalAdvance(m_list->headerItem()->text(i)) + columnPadding());
         m_list->setColumnWidth(i, width);
         total += width;
     }
     m_list->setMinimumWidth(total + m_list->frameWidth() * 2 +
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+// A column grows to show a text whole; it never shrinks.
+void ListEditor::widenColumns(const QStringList& texts) {
+    const QFontMetrics metrics(m_list->font());
+    for (int i = 0; i < texts.size() && i < m_list->columnCount(); ++i) {
+        const int needed = metrics.horizontalAdvance(texts[i]) + columnPadding();
+        if (needed > m_list->columnWidth(i)) {
+            m_list->setColumnWidth(i, needed);
+        }
+    }
 }
 
 void ListEditor::emitForCurrent(void (ListEditor::*signal)(int)) {
@@ -144,6 +159,7 @@ void ListEditor::setRowTexts(int row, const QStringList& texts) {
     for (int i = 0; i < texts.size() && i < m_list->columnCount(); ++i) {
         item->setText(i, texts[i]);
     }
+    widenColumns(texts);
 }
 
 void ListEditor::setRowGreyed(int row, bool greyed) {

@@ -69,6 +69,8 @@ protected:
 private:
     void emitForCurrent(void (ListEditor::*signal)(int));
     void fitColumns();
+    void widenColumns(const QStringList& texts);
+    int columnPadding() const;
 
     QList<Qt::Alignment> m_alignments;
     QList<int> m_widths;
