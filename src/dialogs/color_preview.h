@@ -39,8 +39,6 @@ public:
     ScorePlayerWnd* playerWindow() const { return m_player; }
     ScoreListWnd* listWindow() const { return m_list; }
     ScoreLeftWnd* leftWindow() const { return m_left; }
-    // The window of the preview under a point of the preview, if any.
-    std::optional<PreviewWindow> windowAt(const QPoint& point) const;
     // The colour the preview shows at a point of the preview.
     QColor colorAt(const QPoint& point) const;
 
@@ -54,6 +52,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The window of the preview under a point of the preview, if any.
+    std::optional<PreviewWindow> windowAt(const QPoint& point) const;
     void placeWindows();
     QWidget* windowWidget(PreviewWindow window) const;
 

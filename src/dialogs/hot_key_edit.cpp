@@ -48,7 +48,6 @@ void HotKeyEdit::setKey(int modifiers, int virtual_key) {
     m_key = known ? virtual_key : 0;
     m_modifiers = known ? modifiers & modifier_mask : 0;
     showKey();
-    Q_EMIT keyChanged();
 }
 
 void HotKeyEdit::showKey() {
@@ -96,12 +95,13 @@ void HotKeyEdit::keyPressEvent(QKeyEvent* event) {
         showText(modifier_names(modifiers | own_flag(event->key())));
         return;
     }
+    if (event->isAutoRepeat()) {
+        return;
+    }
     const int virtual_key = virtual_key_for_qt_key(QKeyCombination(
         event->modifiers() & Qt::KeypadModifier, static_cast<Qt::Key>(event->key())));
-    if (virtual_key == 0 || event->isAutoRepeat()) {
-        if (virtual_key == 0) {
-            beep();
-        }
+    if (virtual_key == 0) {
+        beep();
         return;
     }
     setKey(modifiers, virtual_key);

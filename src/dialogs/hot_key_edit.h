@@ -21,9 +21,6 @@ public:
     int modifiers() const { return m_modifiers; }
     void setKey(int modifiers, int virtual_key);
 
-Q_SIGNALS:
-    void keyChanged();
-
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -19,12 +19,11 @@ public:
 
     void apply(AppOptions& options) const override;
 
-    const KeyPageModel& model() const { return m_model; }
     ListEditor* editor() const { return m_editor; }
-    // The texts of a row: its function and its key ("Nothing" without one).
-    QStringList rowTexts(const KeyBinding& binding) const;
 
 private:
+    // The texts of a row: its function and its key ("Nothing" without one).
+    QStringList rowTexts(const KeyBinding& binding) const;
     void addBinding();
     void editBinding(int row);
     void deleteBinding(int row);

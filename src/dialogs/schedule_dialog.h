@@ -42,8 +42,6 @@ public:
     const ScheduleListModel& model() const { return m_model; }
     ListEditor* editor() const { return m_editor; }
     QPushButton* confirmButton() const { return m_confirm; }
-    // The texts of a row in the five columns.
-    static QStringList rowTexts(const GameOptions& entry);
 
 public Q_SLOTS:
     void accept() override;
@@ -54,6 +52,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The texts of a row in the five columns.
+    static QStringList rowTexts(const GameOptions& entry);
     void addEntry();
     void editEntry(int row);
     void deleteEntry(int row);

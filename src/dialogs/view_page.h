@@ -33,10 +33,10 @@ public:
     void selectItem(ColorItem item);
     // Gives the selected item a colour, as choosing it in the colour dialog does.
     void setSelectedColor(const QColor& color);
-    // The face list's entry for the face of the options.
-    int faceIndex() const;
 
 private:
+    // The face list's entry for the face of the options.
+    int faceIndex() const;
     QWidget* createColorGroup();
     QWidget* createFontGroup();
     void itemChosen();
