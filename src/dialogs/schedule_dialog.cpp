@@ -8,7 +8,7 @@
 #include "settings/options_load.h"
 #include "settings/options_save.h"
 
-#include <QFontDatabase>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -46,7 +46,7 @@ ScheduleDialog::ScheduleDialog(AppOptions& app, std::string settings_path,
                                {tr("Player 1"), 120, Qt::AlignLeft},
                                {tr("Player 2"), 120, Qt::AlignLeft}},
                               this);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = QApplication::font("QMenu");
     font.setPointSize(list_font_points);
     m_editor->setListFont(font);
     m_save = new QPushButton(tr("&Save Options"), this);

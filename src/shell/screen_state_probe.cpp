@@ -71,9 +71,9 @@ QString describe_screen(const MainWindow& window) {
     // A check box or radio button reached by its mnemonic is clicked a moment after it takes
     // the focus: its mark tells when.
     const auto* button = qobject_cast<const QAbstractButton*>(QApplication::focusWidget());
-    lines << QStringLiteral("focus.checked=") +
-                 (button != nullptr && button->isCheckable() ? flag(button->isChecked())
-                                                             : QString());
+    lines << QStringLiteral("focus.checked=") + (button != nullptr && button->isCheckable()
+                                                     ? flag(button->isChecked())
+                                                     : QString());
     lines << QStringLiteral("menu_bar.visible=") + flag(window.menuBar()->isVisible());
 
     const ScoreNameWnd* name = window.nameWindow();
