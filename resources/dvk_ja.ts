@@ -544,6 +544,25 @@
     </message>
 </context>
 <context>
+    <name>dvk::ColorPreview</name>
+    <message>
+        <source>Player 1</source>
+        <translation>プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Click to choose the item of a colour; Shift+click gives the chosen item the colour under the pointer.</source>
+        <translation>クリックでその色の項目を選びます。Shift+クリックで、選んだ項目にポインターの下の色を設定します。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::ComThrowDialog</name>
     <message>
         <source>COM</source>
@@ -583,6 +602,17 @@
     <message>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::DialogButtons</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -751,6 +781,71 @@
     </message>
 </context>
 <context>
+    <name>dvk::HotKeyEdit</name>
+    <message>
+        <source>Nothing</source>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::KeyPage</name>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Short cut &amp;settings:</source>
+        <translation>ショートカットの設定(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>機能</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>No key can be added: the key table holds %1 keys, as many as it can.</source>
+        <translation>キーを追加できません。キーの表には上限の%1個のキーがあります。</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::ListEditor</name>
+    <message>
+        <source>&amp;up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>do&amp;wn</source>
+        <translation>下へ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this item?</source>
+        <translation>この項目を削除してもよろしいですか？</translation>
+    </message>
+</context>
+<context>
     <name>dvk::MainMenu</name>
     <message>
         <source>&amp;Game</source>
@@ -839,6 +934,184 @@ Qt %1 で作成。</translation>
     <message>
         <source>%1 (&amp;2)</source>
         <translation>%1 (&amp;2)</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::PlayerPage</name>
+    <message>
+        <source>Large Fo&amp;nt</source>
+        <translation>大きいフォント(&amp;N)</translation>
+    </message>
+    <message>
+        <source>3 Darts A&amp;verage</source>
+        <translation>3ダーツ平均(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Player Name</source>
+        <translation>プレイヤー名(&amp;P)</translation>
+    </message>
+    <message>
+        <source>- &amp;First - </source>
+        <translation>- 先攻(&amp;F) - </translation>
+    </message>
+    <message>
+        <source>&amp;Sets</source>
+        <translation>セット(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Legs</source>
+        <translation>レッグ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Tons</source>
+        <translation>トン(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;100+</source>
+        <translation>&amp;100+</translation>
+    </message>
+    <message>
+        <source>1&amp;40+</source>
+        <translation>1&amp;40+</translation>
+    </message>
+    <message>
+        <source>1&amp;80&apos;s</source>
+        <translation>1&amp;80</translation>
+    </message>
+    <message>
+        <source>&amp;High Out</source>
+        <translation>ハイアウト(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Best Leg</source>
+        <translation>ベストレッグ(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Worst Leg</source>
+        <translation>ワーストレッグ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Darts</source>
+        <translation>ダーツ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>S&amp;core</source>
+        <translation>スコア(&amp;C)</translation>
+    </message>
+    <message>
+        <source>First &amp;9 Darts</source>
+        <translation>ファースト9ダーツ(&amp;9)</translation>
+    </message>
+    <message>
+        <source>Check-&amp;Out</source>
+        <translation>チェックアウト(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Check-&amp;Out Counts</source>
+        <translation>チェックアウト回数(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>キープ(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Counts</source>
+        <translation>キープ回数(&amp;K)</translation>
+    </message>
+    <message>
+        <source>B&amp;reak</source>
+        <translation>ブレイク(&amp;R)</translation>
+    </message>
+    <message>
+        <source>B&amp;reak Counts</source>
+        <translation>ブレイク回数(&amp;R)</translation>
+    </message>
+    <message>
+        <source>D&amp;art Out Shots</source>
+        <translation>アレンジ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>プレイヤー</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Averages</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Dart Out Shots</source>
+        <translation>アレンジ</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::ScheduleDialog</name>
+    <message>
+        <source>COM (Lv.%1)</source>
+        <translation>COM (Lv.%1)</translation>
+    </message>
+    <message>
+        <source>Modify Schedule</source>
+        <translation>スケジュールの変更</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>スケジュール</translation>
+    </message>
+    <message>
+        <source>Schedule se&amp;ttings:</source>
+        <translation>スケジュールの設定(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Start Score</source>
+        <translation>開始スコア</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <translation>ラウンド数</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>レッグ数</translation>
+    </message>
+    <message>
+        <source>Player 1</source>
+        <translation>プレイヤー1</translation>
+    </message>
+    <message>
+        <source>Player 2</source>
+        <translation>プレイヤー2</translation>
+    </message>
+    <message>
+        <source>&amp;Save Options</source>
+        <translation>オプションを保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Game On</source>
+        <translation>ゲーム開始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Best of %1</source>
+        <translation>ベストオブ%1</translation>
+    </message>
+    <message>
+        <source>No game can be added: the schedule holds %1 games, as many as it can.</source>
+        <translation>ゲームを追加できません。スケジュールには上限の%1ゲームがあります。</translation>
+    </message>
+    <message>
+        <source>The present Option was saved.</source>
+        <translation>現在のオプションを保存しました。</translation>
     </message>
 </context>
 <context>
@@ -1004,6 +1277,210 @@ Qt %1 で作成。</translation>
     <message>
         <source>Break</source>
         <translation>ブレイク</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::SelectKeyDialog</name>
+    <message>
+        <source>Select key</source>
+        <translation>キーの選択</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>機能</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>Shortcut key</source>
+        <translation>ショートカットキー</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>機能(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>数値(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Shortcut &amp;Key:</source>
+        <translation>ショートカットキー(&amp;K):</translation>
+    </message>
+    <message>
+        <source>The range of a template is 0 to 180.</source>
+        <translation>テンプレートの範囲は0から180です。</translation>
+    </message>
+    <message>
+        <source>%1 is a key for entering scores. Bound to &quot;%2&quot;, it no longer does that.
+Do you want to bind it all the same?</source>
+        <translation>%1はスコアを入力するキーです。「%2」に割り当てると、スコアの入力に使えなくなります。
+それでも割り当てますか？</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::ViewPage</name>
+    <message>
+        <source>Background (Even Lines)</source>
+        <translation>背景 (偶数行)</translation>
+    </message>
+    <message>
+        <source>Background (Odd Lines)</source>
+        <translation>背景 (奇数行)</translation>
+    </message>
+    <message>
+        <source>Text (Scored)</source>
+        <translation>文字 (得点)</translation>
+    </message>
+    <message>
+        <source>Text (To Go)</source>
+        <translation>文字 (残り)</translation>
+    </message>
+    <message>
+        <source>Header Background</source>
+        <translation>見出しの背景</translation>
+    </message>
+    <message>
+        <source>Header Text</source>
+        <translation>見出しの文字</translation>
+    </message>
+    <message>
+        <source>Last Three Numbers</source>
+        <translation>最後の3ラウンド</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>罫線</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>区切り線</translation>
+    </message>
+    <message>
+        <source>Ton Circle</source>
+        <translation>トンの円</translation>
+    </message>
+    <message>
+        <source>Input Background</source>
+        <translation>入力欄の背景</translation>
+    </message>
+    <message>
+        <source>Input Text</source>
+        <translation>入力欄の文字</translation>
+    </message>
+    <message>
+        <source>Input Select</source>
+        <translation>入力欄の選択</translation>
+    </message>
+    <message>
+        <source>Input Select Text</source>
+        <translation>入力欄の選択文字</translation>
+    </message>
+    <message>
+        <source>Left Score Background</source>
+        <translation>残りスコアの背景</translation>
+    </message>
+    <message>
+        <source>Left Score Text</source>
+        <translation>残りスコアの文字</translation>
+    </message>
+    <message>
+        <source>Left Score Active Border</source>
+        <translation>残りスコアの手番の枠</translation>
+    </message>
+    <message>
+        <source>Player Name Background</source>
+        <translation>プレイヤー名の背景</translation>
+    </message>
+    <message>
+        <source>Player Name Text</source>
+        <translation>プレイヤー名の文字</translation>
+    </message>
+    <message>
+        <source>Player Information Background</source>
+        <translation>プレイヤー情報の背景</translation>
+    </message>
+    <message>
+        <source>Player Information Text</source>
+        <translation>プレイヤー情報の文字</translation>
+    </message>
+    <message>
+        <source>Player Information Header Text</source>
+        <translation>プレイヤー情報の見出し</translation>
+    </message>
+    <message>
+        <source>Function Key Background</source>
+        <translation>ファンクションキーの背景</translation>
+    </message>
+    <message>
+        <source>Function Key Text</source>
+        <translation>ファンクションキーの文字</translation>
+    </message>
+    <message>
+        <source>Function Key Select</source>
+        <translation>ファンクションキーの選択</translation>
+    </message>
+    <message>
+        <source>Function Key Select Text</source>
+        <translation>ファンクションキーの選択文字</translation>
+    </message>
+    <message>
+        <source>Function Key Box Background</source>
+        <translation>ファンクションキーの枠の背景</translation>
+    </message>
+    <message>
+        <source>Function Key Box Text</source>
+        <translation>ファンクションキーの枠の文字</translation>
+    </message>
+    <message>
+        <source>Function Key Frame</source>
+        <translation>ファンクションキーの枠線</translation>
+    </message>
+    <message>
+        <source>Function Key Disable</source>
+        <translation>ファンクションキーの無効</translation>
+    </message>
+    <message>
+        <source>View Separate</source>
+        <translation>ウィンドウの間隔</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>&amp;Item:</source>
+        <translation>項目(&amp;I):</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>色(&amp;C):</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>リセット(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>フォント(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>Do you want to reset colors?</source>
+        <translation>色を元に戻しますか？</translation>
     </message>
 </context>
 </TS>

@@ -77,6 +77,27 @@ bool Match::next_game() {
     return started;
 }
 
+bool Match::restart_schedule_entry(const GameOptions& replaced_entry) {
+    const auto index = static_cast<std::size_t>(m_game.game_index);
+    if (m_game.schedule_mode != 1 || m_game.game_index < 0 || index >= m_settings.schedule.size() ||
+        m_game.legs.empty()) {
+        return false;
+    }
+    // The game's first thrower was exchanged from the previous game's when it started; starting
+    // it again exchanges from that same thrower, not a second time.
+    LegRecord& first_leg = m_game.legs.front();
+    if (replaced_entry.change_first == 1 && m_game.game_index != 0) {
+        first_leg.first_player = other_player(first_leg.first_player);
+    }
+    if (!start_game_from(m_settings.schedule[index], false)) {
+        return false;
+    }
+    m_shell.refresh_player_information();
+    m_shell.leg_limit_changed(m_game.leg_limit == 1);
+    m_sheet.start_leg(false, false);
+    return true;
+}
+
 void Match::drop_last_stored_game() {
     drop_last_game(m_history);
 }

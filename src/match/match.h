@@ -28,6 +28,10 @@ public:
     bool start_new_game(bool schedule);
     // The current game is over: store it and start the next game of the match or schedule.
     bool next_game();
+    // Starts the current game of the schedule again from its entry, which the user has just
+    // edited; `replaced_entry` is the entry it was started from. False when the schedule no
+    // longer holds the entry.
+    bool restart_schedule_entry(const GameOptions& replaced_entry);
     void drop_last_stored_game();
     // Continues a game read from the recovery file.
     void continue_game(GameRecord game);

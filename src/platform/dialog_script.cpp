@@ -1,5 +1,7 @@
 #include "platform/dialog_script.h"
 
+#include <QDialog>
+
 namespace dvk {
 
 DialogScript* DialogScript::s_active = nullptr;
@@ -45,6 +47,29 @@ std::optional<QVariant> DialogScript::take_answer(const QString& dialog,
     const QVariant answer = queued.isEmpty() ? QVariant() : queued.takeFirst();
     s_active->m_calls.append(Call{dialog, arguments, answer});
     return answer;
+}
+
+std::optional<bool> DialogScript::run_scripted(QDialog& dialog, const QVariantMap& arguments) {
+    const std::optional<QVariant> answer = take_answer(dialog.objectName(), arguments);
+    if (!answer) {
+        return std::nullopt;
+    }
+    dialog.setResult(QDialog::Rejected);
+    if (answer->canConvert<DialogDriver>()) {
+        dialog.show();
+        const bool confirm = answer->value<DialogDriver>()(dialog);
+        if (dialog.isVisible()) {
+            if (confirm) {
+                dialog.accept();
+            }
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+        }
+    } else if (answer->metaType().id() == QMetaType::Bool && answer->toBool()) {
+        dialog.accept();
+    }
+    return dialog.result() == QDialog::Accepted;
 }
 
 } // namespace dvk

@@ -6,9 +6,17 @@
 #include <QVariant>
 #include <QVariantMap>
 
+#include <functional>
 #include <optional>
 
+class QDialog;
+
 namespace dvk {
+
+// A scripted answer that works the real dialog: the dialog is shown without a modal loop, the
+// driver uses its controls as a user would, and returns true to confirm the dialog ("OK") or
+// false to cancel it.
+using DialogDriver = std::function<bool(QDialog&)>;
 
 // Answers dvk's modal dialogs and message boxes in place of the user, so that widget tests never
 // block on a modal loop. While an object of this class exists, every dialog entry point records
@@ -39,6 +47,12 @@ public:
     // With one: records the call and gives the queued answer, or an invalid QVariant when the
     // test queued none, which the dialog must treat as its cancel answer.
     static std::optional<QVariant> take_answer(const QString& dialog, const QVariantMap& arguments);
+
+    // For dialogs that a driver can work. Without an active script: nothing (run the dialog).
+    // With one, the answer for `dialog`'s objectName decides: true accepts the dialog as it
+    // opened, a DialogDriver works it, anything else (or none) cancels it. The result tells
+    // whether the dialog ended accepted; an accept() that refuses its input counts as cancel.
+    static std::optional<bool> run_scripted(QDialog& dialog, const QVariantMap& arguments);
 
 private:
     QHash<QString, QList<QVariant>> m_answers;

@@ -186,25 +186,28 @@ QKeyCombination qt_key_combination(int modifiers, int virtual_key) {
     return QKeyCombination(key.keyboardModifiers() | qt_modifiers_for_flags(modifiers), key.key());
 }
 
+QString modifier_names(int modifiers) {
+    QString names;
+    if (modifiers & modifier_ctrl) {
+        names += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Ctrl+"));
+    }
+    if (modifiers & modifier_shift) {
+        names += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Shift+"));
+    }
+    if (modifiers & modifier_alt) {
+        names += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Alt+"));
+    }
+    return names;
+}
+
 QString format_key_name(int modifiers, int virtual_key) {
     if (virtual_key == 0) {
         return {};
     }
     for (const KeyEntry& entry : key_table()) {
-        if (entry.virtual_key != virtual_key) {
-            continue;
+        if (entry.virtual_key == virtual_key) {
+            return modifier_names(modifiers) + entry.name;
         }
-        QString name;
-        if (modifiers & modifier_ctrl) {
-            name += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Ctrl+"));
-        }
-        if (modifiers & modifier_shift) {
-            name += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Shift+"));
-        }
-        if (modifiers & modifier_alt) {
-            name += translated_key_name(QT_TRANSLATE_NOOP("KeyNames", "Alt+"));
-        }
-        return name + entry.name;
     }
     return {};
 }

@@ -23,6 +23,9 @@ int modifier_flags_for_qt(Qt::KeyboardModifiers modifiers);
 // The whole binding: modifier flags and virtual key as one Qt key combination, and back.
 QKeyCombination qt_key_combination(int modifiers, int virtual_key);
 
+// "Ctrl+", "Shift+", "Alt+" (in this order) for the modifier flags, e.g. "Ctrl+Shift+".
+QString modifier_names(int modifiers);
+
 // "Ctrl+", "Shift+", "Alt+" (in this order) and the key's readable name, e.g. "Ctrl+Shift+F8";
 // empty when the virtual key is 0 or unknown.
 QString format_key_name(int modifiers, int virtual_key);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/app_options.h"
+#include "settings/color_value.h"
 
 #include <QColor>
 
@@ -8,13 +9,11 @@ namespace dvk {
 
 // A stored colour (0x00BBGGRR) as Qt's colour, and back.
 inline QColor to_qcolor(std::uint32_t value) {
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
+    return QColor::fromRgb(argb_from_stored_color(value));
 }
 
 inline std::uint32_t from_qcolor(const QColor& color) {
-    return rgb(static_cast<std::uint32_t>(color.red()), static_cast<std::uint32_t>(color.green()),
-               static_cast<std::uint32_t>(color.blue()));
+    return stored_color_from_argb(color.rgb());
 }
 
 inline QColor option_color(const AppOptions& options, ColorItem item) {

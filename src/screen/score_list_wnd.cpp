@@ -76,6 +76,14 @@ void ScoreListWnd::setScreenStyle(const ScreenStyle& style) {
     update();
 }
 
+void ScoreListWnd::setInputDisabled(bool disabled) {
+    if (m_sheet != nullptr) {
+        m_sheet->set_input_disabled(disabled);
+    }
+    m_edit->setEnabled(!disabled);
+    setFocusPolicy(disabled ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void ScoreListWnd::setComputerVisit(std::function<void(int)> visit) {
     m_computer_visit = std::move(visit);
 }

@@ -34,6 +34,9 @@ public:
 
     // Runs the computer's visit through `visit` (which sets the player's com_result) a moment
     // after it was announced, so the screen shows the previous visit first.
+    // Inactive mode (the option page's preview): the list takes no input and its input cell
+    // is disabled, yet shows what it holds.
+    void setInputDisabled(bool disabled);
     void setComputerVisit(std::function<void(int player)> visit);
     void startComputerTurn();
 

@@ -86,7 +86,7 @@ constexpr std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_
     return red | (green << 8) | (blue << 16);
 }
 
-// The colours of the match screen, in the order of the colour page.
+// The colours of the match screen, in the order of the options record.
 enum class ColorItem : std::size_t {
     background,
     odd_background,

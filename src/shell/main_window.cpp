@@ -21,6 +21,7 @@
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
 #include "shell/online_page.h"
+#include "shell/option_commands.h"
 #include "shell/qt_match_ports.h"
 #include "shell/records_commands.h"
 #include "storage/auto_save.h"
@@ -79,9 +80,6 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                                                 : command::left_medium,
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
-    for (int later : {command::new_schedule, command::option}) {
-        m_menu->setEnabled(later, false);
-    }
 
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         // The session is ending: no question, and everything is saved as at a normal exit.
@@ -160,6 +158,20 @@ void MainWindow::applyScreenStyle() {
     palette.setColor(QPalette::Window, option_color(o, ColorItem::view_separate));
     m_screen->setPalette(palette);
     m_screen->setAutoFillBackground(true);
+}
+
+void MainWindow::optionsConfirmed() {
+    options().check_out_font_height = 0;
+    applyScreenStyle();
+    m_name->reloadOptions();
+    m_guide->reloadOptions();
+    for (int p = 0; p < 2; ++p) {
+        m_left[p]->reloadOptions();
+        m_player[p]->reloadOptions();
+    }
+    layoutChildren();
+    rebuildKeys();
+    m_screen->update();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -337,6 +349,15 @@ void MainWindow::runCommand(int id) {
         break;
     case command::auto_save:
         toggleAutoSave();
+        break;
+    case command::option:
+        OptionCommands(*this).option();
+        break;
+    case command::new_schedule:
+        OptionCommands(*this).newSchedule();
+        break;
+    case command::modify_schedule:
+        OptionCommands(*this).modifySchedule();
         break;
     case command::check_out_mode:
         toggleCheckOutMode();

@@ -75,6 +75,9 @@ public:
     void updateTitle();
     void legLimitChanged();
     void layoutChildren();
+    // The Option dialog changed the options: every window takes its colours, fonts, items and
+    // keys again.
+    void optionsConfirmed();
 
     // True when the user's close request is to be honoured without asking (tests, log-off).
     void setCloseWithoutAsking(bool value) { m_close_without_asking = value; }

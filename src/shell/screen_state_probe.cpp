@@ -12,6 +12,7 @@
 #include "shell/main_window.h"
 #include "shell/records_state_probe.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -68,6 +69,12 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("modal=") + name_of(QApplication::activeModalWidget());
     lines << QStringLiteral("popup=") + name_of(QApplication::activePopupWidget());
     lines << QStringLiteral("focus=") + name_of(QApplication::focusWidget());
+    // A check box or radio button reached by its mnemonic is clicked a moment after it takes
+    // the focus: its mark tells when.
+    const auto* button = qobject_cast<const QAbstractButton*>(QApplication::focusWidget());
+    lines << QStringLiteral("focus.checked=") + (button != nullptr && button->isCheckable()
+                                                     ? flag(button->isChecked())
+                                                     : QString());
     lines << QStringLiteral("menu_bar.visible=") + flag(window.menuBar()->isVisible());
 
     const ScoreNameWnd* name = window.nameWindow();

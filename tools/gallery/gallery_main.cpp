@@ -1,6 +1,7 @@
 #include "gallery_check_out.h"
 #include "gallery_dialogs.h"
 #include "gallery_main_window.h"
+#include "gallery_options.h"
 #include "gallery_player.h"
 #include "gallery_records.h"
 #include "gallery_side.h"
@@ -30,5 +31,6 @@ int main(int argc, char** argv) {
     dvk::render_side_gallery(folder);
     dvk::render_records_gallery(folder);
     dvk::render_check_out_gallery(folder);
+    dvk::render_option_gallery(folder);
     return 0;
 }
