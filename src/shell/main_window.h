@@ -4,8 +4,8 @@
 #include "com/com_table.h"
 #include "match/match.h"
 #include "settings/app_options.h"
-#include "storage/write_failure_notices.h"
 #include "storage/recovery_writer.h"
+#include "storage/write_failure_notices.h"
 
 #include <QMainWindow>
 #include <filesystem>
@@ -14,9 +14,11 @@
 
 namespace dvk {
 
+struct CsvLocale;
 class FullScreen;
 class KeyDispatcher;
 class MainMenu;
+class PluginCommands;
 class QtMatchPorts;
 class ScoreGuideWnd;
 class ScoreLeftWnd;
@@ -53,6 +55,7 @@ public:
     MainMenu* mainMenu() const { return m_menu; }
     KeyDispatcher* keyDispatcher() const { return m_keys; }
     FullScreen* fullScreen() const { return m_full_screen; }
+    PluginCommands* plugins() const { return m_plugins; }
     AppOptions& options() { return *m_context.options; }
     const ShellContext& context() const { return m_context; }
     // Decides when a failing write of the recovery file, the settings or auto save is told.
@@ -69,6 +72,9 @@ public:
     void startComputerTurn();
     void writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round);
     void autoSave(const GameRecord& game);
+    // The user's date and time formats for the CSV files.
+    CsvLocale csvLocale() const;
+    int notifyPlugins(int event, int parameter);
     void updateTitle();
     void legLimitChanged();
     void layoutChildren();
@@ -115,6 +121,7 @@ private:
     MainMenu* m_menu = nullptr;
     KeyDispatcher* m_keys = nullptr;
     FullScreen* m_full_screen = nullptr;
+    PluginCommands* m_plugins = nullptr;
     bool m_fresh_start = false;
     bool m_shown_once = false;
     bool m_close_without_asking = false;
