@@ -106,13 +106,28 @@ void PluginHost::release_retired() {
     }
 }
 
+std::shared_ptr<PluginLibrary> PluginHost::open_library(const QString& path, QString& error) {
+    std::erase_if(m_libraries, [](const auto& library) { return library.expired(); });
+    for (const auto& weak : m_libraries) {
+        if (auto library = weak.lock(); library->path() == path) {
+            return library;
+        }
+    }
+    auto library = std::make_shared<PluginLibrary>(path);
+    if (!library->load(error)) {
+        return nullptr;
+    }
+    m_libraries.push_back(library);
+    return library;
+}
+
 bool PluginHost::load_entry(std::size_t index) {
     Entry& entry = *m_entries[index];
     const PluginConfig& config = m_options.plugins[index];
     const QString path = text_of(config.lib_file_path);
-    auto library = std::make_unique<PluginLibrary>(path);
     QString error;
-    if (!library->load(error)) {
+    std::shared_ptr<PluginLibrary> library = open_library(path, error);
+    if (library == nullptr) {
         MessageBoxes::error(m_window.message_owner(), QStringLiteral("%1\n%2").arg(error, path));
         return false;
     }
@@ -216,12 +231,11 @@ std::vector<std::int32_t> PluginHost::event_masks() const {
 }
 
 std::optional<std::vector<PluginFunctionInfo>> PluginHost::library_functions(const QString& path) {
-    PluginLibrary library(path);
     QString error;
     std::optional<std::vector<PluginFunctionInfo>> functions;
-    if (library.load(error)) {
+    if (const std::shared_ptr<PluginLibrary> library = open_library(path, error)) {
         m_calls.push_back({-1, std::make_unique<PluginCallRecords>(sources())});
-        functions = library.describe(m_handle, error);
+        functions = library->describe(m_handle, error);
         m_calls.pop_back();
     }
     if (!functions.has_value()) {
@@ -234,21 +248,15 @@ std::optional<std::string> PluginHost::show_property(const PluginRow& row) {
     const PluginConfig& config = row.config;
     const QString path = text_of(config.lib_file_path);
     dvk_plugin_info info{};
-    std::unique_ptr<PluginLibrary> own_library;
-    PluginLibrary* library = nullptr;
     const auto index = static_cast<std::size_t>(row.list_index);
-    if (row.list_index >= 0 && index < m_entries.size() && m_entries[index]->library != nullptr &&
-        m_options.plugins[index].lib_file_path == config.lib_file_path) {
-        library = m_entries[index]->library.get();
+    if (row.list_index >= 0 && index < m_entries.size() && m_entries[index]->library != nullptr) {
         info = m_entries[index]->info;
-    } else {
-        own_library = std::make_unique<PluginLibrary>(path);
-        QString error;
-        if (!own_library->load(error)) {
-            MessageBoxes::error(m_window.message_owner(), error, path);
-            return std::nullopt;
-        }
-        library = own_library.get();
+    }
+    QString error;
+    const std::shared_ptr<PluginLibrary> library = open_library(path, error);
+    if (library == nullptr) {
+        MessageBoxes::error(m_window.message_owner(), error, path);
+        return std::nullopt;
     }
     write_text_field(info.cmd_line, config.cmd_line);
     const auto property = reinterpret_cast<dvk_plugin_property_function>(

@@ -72,7 +72,7 @@ public:
 
 private:
     struct Entry {
-        std::unique_ptr<PluginLibrary> library;
+        std::shared_ptr<PluginLibrary> library;
         dvk_plugin_function function = nullptr;
         std::int32_t event_mask = 0;
         bool failed = false; // it let an exception escape; it is not called again
@@ -90,6 +90,10 @@ private:
 
     static void enroll(PluginHost* host);
     static void withdraw(PluginHost* host);
+
+    // The library at `path`, shared with the entries that have it loaded already; null with
+    // the reason in `error`.
+    std::shared_ptr<PluginLibrary> open_library(const QString& path, QString& error);
 
     PluginRecordSources sources() const;
     void match_entries();
@@ -110,6 +114,7 @@ private:
     AppOptions& m_options;
     PluginWindow& m_window;
     dvk_window m_handle;
+    std::vector<std::weak_ptr<PluginLibrary>> m_libraries;
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::vector<std::unique_ptr<Entry>> m_retired; // removed while a call was running
     std::vector<Call> m_calls;

@@ -10,7 +10,7 @@
 
 namespace dvk {
 
-PluginLibrary::PluginLibrary(const QString& path) : m_library(path) {
+PluginLibrary::PluginLibrary(const QString& path) : m_path(path), m_library(path) {
     m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
 }
 
@@ -19,7 +19,7 @@ PluginLibrary::~PluginLibrary() {
 }
 
 bool PluginLibrary::load(QString& error) {
-    const QFileInfo file(m_library.fileName());
+    const QFileInfo file(m_path);
     if (!file.isAbsolute()) {
         error = QCoreApplication::translate("PluginHost", "The path is not an absolute path.");
         return false;

@@ -15,6 +15,9 @@ namespace dvk {
 // One plug-in library, loaded until the object goes. Loading takes only an existing file
 // named by an absolute path and resolves every symbol at once, so a library that needs
 // something the program lacks fails to load instead of failing at its first call.
+//
+// Have one object per library file: a second QLibrary on a loaded file may unload it for
+// the first when it goes.
 class PluginLibrary {
 public:
     // Functions a library may offer at most; get_plugin_info is asked no further.
@@ -28,7 +31,7 @@ public:
     // Loads the library; false with the reason in `error`.
     bool load(QString& error);
 
-    QString path() const { return m_library.fileName(); }
+    const QString& path() const { return m_path; }
 
     // An exported symbol, or null with the system's reason in `error`.
     QFunctionPointer resolve(const std::string& name, QString& error);
@@ -39,6 +42,7 @@ public:
     std::optional<std::vector<PluginFunctionInfo>> describe(dvk_window window, QString& error);
 
 private:
+    QString m_path;
     QLibrary m_library;
 };
 

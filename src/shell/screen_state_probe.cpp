@@ -10,6 +10,7 @@
 #include "shell/full_screen.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/plugin_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -98,6 +99,13 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("input.visible=") + flag(edit->isVisible());
     lines << QStringLiteral("input.text=") + edit->text();
     describe_menu_states(*window.mainMenu(), lines);
+    QStringList tools;
+    if (const QMenu* menu = window.plugins()->toolsMenu()) {
+        for (const QAction* action : menu->actions()) {
+            tools << action->text().replace(QLatin1Char('\t'), QLatin1Char(' '));
+        }
+    }
+    lines << QStringLiteral("tools=") + tools.join(u'|');
     return lines.join(u'\n') + u'\n';
 }
 

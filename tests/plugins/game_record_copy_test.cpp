@@ -136,20 +136,27 @@ TEST(GameRecordCopy, bytesBeforeThePointersAreThoseOfTheDocumentedLayout) {
 
 TEST(GameRecordCopy, aRecordShortOfItsLegsAndEntriesIsCompletedWithZeros) {
     GameRecord game = test::third_leg_game();
-    game.leg_index = 3; // counted, but the fourth leg is not there
     game.legs[1].scores[0].resize(2);
     game.darts_at_double[1].resize(3);
+    {
+        GameRecordCopy copy(game);
+        dvk_game_record seen{};
+        copy.fill(seen);
+        EXPECT_EQ(seen.legs[1].scores[0][1], 60);
+        EXPECT_EQ(seen.legs[1].scores[0][10], 0);
+        EXPECT_EQ(seen.darts_at_double[1][1], 2);
+        EXPECT_EQ(seen.darts_at_double[1][10], 0);
+    }
+    game.leg_index = 3; // counted, but the fourth leg is not there
     GameRecordCopy copy(game);
     dvk_game_record seen{};
     copy.fill(seen);
-
     const dvk_leg_record& missing = seen.legs[seen.leg_index];
     EXPECT_EQ(missing.round, 0);
     EXPECT_EQ(missing.capacity, 0);
     EXPECT_EQ(missing.scores[0][0], 0);
-    EXPECT_EQ(seen.legs[1].scores[0][1], 60);
-    EXPECT_EQ(seen.legs[1].scores[0][10], 0);
-    EXPECT_EQ(seen.darts_at_double[1][10], 0);
+    EXPECT_EQ(missing.scores[1][0], 0);
+    EXPECT_EQ(seen.darts_at_double[0][0], 0); // the arrays of the current leg: one entry
 }
 
 TEST(GameRecordCopy, aStoredGameHasNoDartsAtDouble) {

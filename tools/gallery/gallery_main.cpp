@@ -1,6 +1,7 @@
 #include "gallery_dialogs.h"
 #include "gallery_main_window.h"
 #include "gallery_player.h"
+#include "gallery_plugins.h"
 #include "gallery_side.h"
 
 #include <QApplication>
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     dvk::render_dialog_gallery(folder);
     dvk::render_player_gallery(folder);
     dvk::render_side_gallery(folder);
+    dvk::render_plugin_gallery(folder);
     return 0;
 }

@@ -13,6 +13,8 @@ struct CallerChoices {
     bool finishes = true; // the score left of a player on a finish
     bool legs = true;     // "Game shot, and the leg!"
     bool results = true;  // the result of a set
+
+    bool operator==(const CallerChoices&) const = default;
 };
 
 // What the caller says when dvk tells it of an event, with the game record of the call.

@@ -347,6 +347,23 @@ TEST(PluginHost, appliedRowsUnloadWhatWasRemovedAndKeepWhatStays) {
     EXPECT_EQ(rig.log().size(), logged); // the recorder is gone
 }
 
+TEST(PluginHost, entriesOfOneLibraryKeepItLoadedForEachOther) {
+    HostRig rig;
+    rig.start(
+        {configured("trio", "first", rig.log_path()), configured("trio", "third", rig.log_path())});
+    ASSERT_TRUE(rig.host->library_functions(QString::fromStdString(test_plugin("trio"))));
+    PluginRows rows(rig.options.plugins);
+    rows.add_functions(test_plugin("trio"), {{"Second", "second", rig.log_path()}});
+    EXPECT_EQ(rig.host->show_property(rows.rows()[2]), std::nullopt);
+    rows.remove(0);
+    rig.host->apply_rows(rows);
+    rig.host->load_plugins();
+    rig.host->call_plugin(0, 4, 0);
+    rig.host->call_plugin(1, 4, 0);
+    EXPECT_EQ(rig.log(),
+              (std::vector<std::string>{"third e=4 reserved=0", "second e=4 reserved=0"}));
+}
+
 TEST(PluginHost, unloadingLeavesEveryEntryQuiet) {
     HostRig rig;
     rig.start({configured("recorder", "record", rig.log_path())});
