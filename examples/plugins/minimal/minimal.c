@@ -21,7 +21,7 @@ static void copy_text(char* field, size_t size, const char* text) {
 
 /* Describes the functions of this library: dvk asks for 0, 1, 2, ... until it gets 0. */
 DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t index,
-                                                    dvk_plugin_description* description) {
+                                                   dvk_plugin_description* description) {
     (void)window;
     if (index != 0) {
         return 0;
@@ -35,7 +35,7 @@ DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t in
 /* Called once when dvk loads the function: the events it wants. The menu event puts the
  * function into the Tools menu. */
 DVK_PLUGIN_EXPORT int32_t DVK_CALL show_scores_initialize(dvk_window window,
-                                                           dvk_plugin_info* info) {
+                                                          dvk_plugin_info* info) {
     (void)window;
     (void)info;
     return DVK_EVENT_MENU;
@@ -43,8 +43,7 @@ DVK_PLUGIN_EXPORT int32_t DVK_CALL show_scores_initialize(dvk_window window,
 
 /* Called from the Plug-in page of the Option dialog. Answering 1 means that the function
  * showed its settings; this one has none, so dvk tells the user so. */
-DVK_PLUGIN_EXPORT int32_t DVK_CALL show_scores_property(dvk_window window,
-                                                         dvk_plugin_info* info) {
+DVK_PLUGIN_EXPORT int32_t DVK_CALL show_scores_property(dvk_window window, dvk_plugin_info* info) {
     (void)window;
     (void)info;
     return 0;
@@ -83,8 +82,8 @@ static void show_scores_of(dvk_window window) {
     printf("Game %d, leg %d\n", game->game_index + 1, game->leg_index + 1);
     for (int p = 0; p < 2; ++p) {
         const dvk_player_block* block = &game->players[p];
-        printf("%s: %d left, %d legs, %d sets\n", block->name, block->remaining,
-               block->legs_won, block->sets_won);
+        printf("%s: %d left, %d legs, %d sets\n", block->name, block->remaining, block->legs_won,
+               block->sets_won);
     }
     print_visits(game, 0);
     print_visits(game, 1);

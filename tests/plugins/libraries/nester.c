@@ -2,7 +2,7 @@
 #include "test_plugin.h"
 
 DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t index,
-                                                    dvk_plugin_description* description) {
+                                                   dvk_plugin_description* description) {
     (void)window;
     if (index != 0) {
         return 0;

@@ -2,7 +2,7 @@
 #include "test_plugin.h"
 
 DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t index,
-                                                    dvk_plugin_description* description) {
+                                                   dvk_plugin_description* description) {
     (void)window;
     if (index != 0) {
         return 0;
@@ -19,8 +19,8 @@ DVK_PLUGIN_EXPORT int32_t DVK_CALL record_initialize(dvk_window window, dvk_plug
     return 0x7FF;
 }
 
-DVK_PLUGIN_EXPORT int32_t DVK_CALL record(dvk_window window, int32_t event,
-                                          dvk_plugin_info* info, int32_t parameter) {
+DVK_PLUGIN_EXPORT int32_t DVK_CALL record(dvk_window window, int32_t event, dvk_plugin_info* info,
+                                          int32_t parameter) {
     const dvk_game_record* game = info->data;
     const dvk_game_record* asked =
         (const dvk_game_record*)dvk_send_message(window, DVK_MSG_GET_GAME, 0, 0);

@@ -6,7 +6,7 @@ static const char* const names[] = {"first", "second", "third"};
 static const char* const titles[] = {"First", "Second", "Third"};
 
 DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t index,
-                                                    dvk_plugin_description* description) {
+                                                   dvk_plugin_description* description) {
     (void)window;
     if (index < 0 || index > 2) {
         return 0;
@@ -54,8 +54,8 @@ DVK_PLUGIN_EXPORT int32_t DVK_CALL first(dvk_window window, int32_t event, dvk_p
     return logged("first", info, event);
 }
 
-DVK_PLUGIN_EXPORT int32_t DVK_CALL second(dvk_window window, int32_t event,
-                                          dvk_plugin_info* info, int32_t parameter) {
+DVK_PLUGIN_EXPORT int32_t DVK_CALL second(dvk_window window, int32_t event, dvk_plugin_info* info,
+                                          int32_t parameter) {
     (void)window;
     (void)parameter;
     return logged("second", info, event);

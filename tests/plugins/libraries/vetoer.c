@@ -6,7 +6,7 @@
 #include <stdlib.h>
 
 DVK_PLUGIN_EXPORT int32_t DVK_CALL get_plugin_info(dvk_window window, int32_t index,
-                                                    dvk_plugin_description* description) {
+                                                   dvk_plugin_description* description) {
     (void)window;
     if (index != 0) {
         return 0;
