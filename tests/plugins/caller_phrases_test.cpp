@@ -89,9 +89,7 @@ struct CalledMatch {
     }
     void visits(std::initializer_list<int> points) {
         for (int p : points) {
-            ports.text = std::to_string(p);
-            ports.modified = true;
-            match.sheet().next_cell();
+            dvk::testing::enter_visit(ports, match.sheet(), std::to_string(p));
         }
     }
 };

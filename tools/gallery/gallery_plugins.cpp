@@ -1,5 +1,7 @@
 #include "gallery_plugins.h"
 
+#include "gallery_capture.h"
+
 #include "platform/dialog_script.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
@@ -11,7 +13,6 @@
 #include "caller_voice.h"
 #endif
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -20,17 +21,6 @@
 
 namespace dvk {
 namespace {
-
-void settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
-void save(QWidget& widget, const QString& folder, const QString& name) {
-    settle();
-    widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
-}
 
 // The minimal plug-in with Ctrl+Shift+S and, where it is built, the caller with Ctrl+K.
 QString plugin_settings() {
@@ -65,13 +55,13 @@ void render_tools_menu(const QString& folder) {
     settle();
     script.push_answer(QStringLiteral("GameOptionDialog"), true);
     window.runCommand(command::new_game);
-    save(window, folder, QStringLiteral("plugins_main_window"));
+    save_picture(window, folder, QStringLiteral("plugins_main_window"));
     QMenu* tools = window.plugins()->toolsMenu();
     if (tools == nullptr) {
         return;
     }
     tools->popup(window.mapToGlobal(QPoint(200, window.menuBar()->height())));
-    save(*tools, folder, QStringLiteral("plugins_tools_menu"));
+    save_picture(*tools, folder, QStringLiteral("plugins_tools_menu"));
     tools->close();
 }
 
@@ -82,7 +72,7 @@ void render_caller_settings([[maybe_unused]] const QString& folder) {
     settings.choices.results = false;
     settings.rate = 0.3;
     caller::CallerSettingsDialog dialog(settings, voice);
-    save(dialog, folder, QStringLiteral("caller_settings"));
+    save_picture(dialog, folder, QStringLiteral("caller_settings"));
 #endif
 }
 

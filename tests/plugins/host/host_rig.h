@@ -62,9 +62,7 @@ public:
 
     void visits(std::initializer_list<int> points) {
         for (int p : points) {
-            ports.text = std::to_string(p);
-            ports.modified = true;
-            match.sheet().next_cell();
+            enter_visit(ports, match.sheet(), std::to_string(p));
         }
     }
 
