@@ -1,6 +1,7 @@
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
 #include "plugins/plugin_host.h"
+#include "settings/plugin_list.h"
 #include "screen/score_edit.h"
 #include "screen/score_list_wnd.h"
 #include "shell/command_ids.h"
@@ -188,6 +189,13 @@ private Q_SLOTS:
         window().runCommand(command::exit);
         QCOMPARE(window().isVisible(), !closes);
         QVERIFY(log().last().startsWith(QStringLiteral("veto e=2 p=16 ")));
+    }
+
+    void theSessionEndIsRefusedLikeAClose() {
+        start({{QStringLiteral("A"), test_plugin(QStringLiteral("vetoer")), QStringLiteral("veto"),
+                log_path() + QStringLiteral(" 2=2")}});
+        QVERIFY(window().plugins()->vetoClose(plugin_close_session));
+        QCOMPARE(log().last(), QStringLiteral("veto e=2 p=17 answer=2"));
     }
 
     void aLibraryThatFailsIsToldAndTheProgramGoesOn() {
