@@ -482,6 +482,17 @@
     </message>
 </context>
 <context>
+    <name>PluginHost</name>
+    <message>
+        <source>The path is not an absolute path.</source>
+        <translation>パスが絶対パスではありません。</translation>
+    </message>
+    <message>
+        <source>The library has no function &quot;%1&quot;.</source>
+        <translation>ライブラリに関数「%1」がありません。</translation>
+    </message>
+</context>
+<context>
     <name>RecordsCommands</name>
     <message>
         <source>The score is saved automatically again, at &apos;%1&apos;.</source>
@@ -1048,6 +1059,24 @@ Qt %1 で作成。</translation>
     </message>
 </context>
 <context>
+    <name>dvk::PluginCommands</name>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>ツール(&amp;T)</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::PluginHost</name>
+    <message>
+        <source>The plug-in function &quot;%1&quot; failed and is not called again.</source>
+        <translation>プラグイン関数「%1」でエラーが発生しました。この関数は今後呼び出されません。</translation>
+    </message>
+    <message>
+        <source>This Item has no options that you can set.</source>
+        <translation>この項目には設定できるオプションがありません。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::ScheduleDialog</name>
     <message>
         <source>COM (Lv.%1)</source>
@@ -1481,6 +1510,53 @@ Do you want to bind it all the same?</source>
     <message>
         <source>Do you want to reset colors?</source>
         <translation>色を元に戻しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::caller::CallerSettingsDialog</name>
+    <message>
+        <source>&amp;Call the game</source>
+        <translation>ゲームをコールする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Every visit</source>
+        <translation>毎回の得点(&amp;E)</translation>
+    </message>
+    <message>
+        <source>The score left on a &amp;finish</source>
+        <translation>上がり目前の残り点数(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Game shot</source>
+        <translation>ゲームショット(&amp;G)</translation>
+    </message>
+    <message>
+        <source>The &amp;result of a set</source>
+        <translation>セットの結果(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Caller</source>
+        <translation>コーラー</translation>
+    </message>
+    <message>
+        <source>Announcements</source>
+        <translation>アナウンス</translation>
+    </message>
+    <message>
+        <source>(Default)</source>
+        <translation>(既定)</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>音声(&amp;V):</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>速さ(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Try</source>
+        <translation>試す(&amp;T)</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,10 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the caller plug-in; Debian's speech CMake package also needs the QML development files
+    qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+    # a private sound server with a silent output, for the caller's speech test
+    pulseaudio
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils openbox python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file fakeroot

@@ -43,6 +43,9 @@ public:
     int rows_per_page() const { return m_rows_per_page; }
     bool has_previous_leg() const { return m_previous.has_value(); }
     bool forward_restore_pending() const { return m_forward.has_value(); }
+    // The copies "Previous Leg" restores and leaving the previous leg brings back.
+    const std::optional<SavedGame>& previous_copy() const { return m_previous; }
+    const std::optional<SavedGame>& forward_copy() const { return m_forward; }
     bool input_disabled() const { return m_input_disabled; }
     bool view_only() const { return m_view_only; }
 
@@ -53,6 +56,9 @@ public:
     void input_left_score();
     void enter_value(int value, bool display_only);
     void plugin_enter_value(int value, bool display_only);
+    // A plug-in rewrote the entry of the input cell while told of a visit or a win; the
+    // commit that told it checks the new entry.
+    void rewrite_input_entry(std::int16_t entry);
     void exchange_scores();
     void clear_scores();
     void apply_computer_result();
@@ -81,6 +87,10 @@ public:
     void scroll(ScrollCommand command);
     void scroll_to(int top);
     bool move_to(InputCell cell);
+    // A plug-in moves the input cell: `cell` holds the player in its low 16 bits (0xFFFF
+    // keeps it) and the round in its high 16 bits (a value of 0xFFFF0000 or more keeps it);
+    // `commit` leaves the cell first. True when the cell moved.
+    bool plugin_move(bool commit, std::uint32_t cell);
     void place_input_cell(bool reload, bool bring_into_view);
 
     // Layout: whole rows that fit under the header.

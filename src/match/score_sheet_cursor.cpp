@@ -79,6 +79,29 @@ bool ScoreSheet::move_to(InputCell cell) {
     return true;
 }
 
+bool ScoreSheet::plugin_move(bool commit, std::uint32_t cell) {
+    if (!has_shown_leg() || shown_leg_finished()) {
+        return false;
+    }
+    if (commit && !leave_cell()) {
+        place_input_cell(false, true);
+        return false;
+    }
+    InputCell target = m_cell;
+    const std::uint32_t column = cell & 0xFFFFU;
+    if (column != 0xFFFFU) {
+        target.player = static_cast<int>(column);
+    }
+    if (cell < 0xFFFF0000U) {
+        target.round = static_cast<int>(cell >> 16U);
+    }
+    if (!move_to(target)) {
+        return false;
+    }
+    place_input_cell(true, true);
+    return true;
+}
+
 bool ScoreSheet::leave_cell() {
     int value = 0;
     const std::string text = m_view.input_text();

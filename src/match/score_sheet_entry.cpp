@@ -437,6 +437,13 @@ void ScoreSheet::plugin_enter_value(int value, bool display_only) {
     }
 }
 
+void ScoreSheet::rewrite_input_entry(std::int16_t entry) {
+    const InputCell cell{m_cell.player, std::max(m_cell.round, 0)};
+    if (cell_in_leg(cell)) {
+        score_entry(cell.player, cell.round) = entry;
+    }
+}
+
 void ScoreSheet::exchange_scores() {
     if (player(0).com_locked != 0 || player(1).com_locked != 0) {
         m_ports.beep();

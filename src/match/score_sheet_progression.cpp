@@ -101,7 +101,6 @@ bool ScoreSheet::next_leg() {
     if (m_settings.auto_save == 1) {
         m_ports.auto_save(g);
     }
-    m_ports.notify_plugins(plugin_event_leg_end, g.leg_index - 1);
     try {
         LegRecord fresh = LegRecord::with_capacity(initial_leg_capacity(g.round_limit, g.round),
                                                    initial_leg_rows(g.round_limit, g.round));
@@ -116,6 +115,8 @@ bool ScoreSheet::next_leg() {
         --g.leg_index;
         return false;
     }
+    // Told once the next leg exists, so that every leg a plug-in can index is there.
+    m_ports.notify_plugins(plugin_event_leg_end, g.leg_index - 1);
     const bool limited = g.leg_limit == 1 && g.max_leg > 0;
     const auto decided = [&](const PlayerBlock& p) { return p.legs_won >= g.max_leg / 2 + 1; };
     const bool over =

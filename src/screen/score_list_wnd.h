@@ -42,6 +42,11 @@ public:
 
     // The rectangle of a cell's "Scored" column at a screen row.
     QRect scoredCellRect(int player, int screen_row) const;
+    const ScoreListColumns& columns() const { return m_columns; }
+    int headerHeight() const { return m_header_height; }
+    int rowHeight() const { return m_row_height; }
+    // The first thrower the header was drawn for ("*" in view-only mode).
+    int templateFirstPlayer() const { return m_template_first_player; }
 
     // ScoreSheetView
     std::string input_text() const override;

@@ -16,12 +16,14 @@
 #include "screen/score_player_wnd.h"
 #include "settings/key_table.h"
 #include "settings/options_save.h"
+#include "settings/plugin_list.h"
 #include "shell/command_ids.h"
 #include "shell/full_screen.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
 #include "shell/online_page.h"
 #include "shell/option_commands.h"
+#include "shell/plugin_commands.h"
 #include "shell/qt_match_ports.h"
 #include "shell/records_commands.h"
 #include "storage/auto_save.h"
@@ -81,11 +83,16 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
                        true);
     m_menu->setChecked(command::full_screen, o.full_screen == 1);
 
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (m_plugins->vetoClose(plugin_close_session)) {
+            session.cancel();
+        }
         // The session is ending: no question, and everything is saved as at a normal exit.
         m_close_without_asking = true;
         finish();
     });
+    m_plugins = new PluginCommands(*this);
+    m_plugins->start();
     resize(1024, 720);
     if (recovered.has_value()) {
         m_match->continue_game(std::move(*recovered));
@@ -335,9 +342,17 @@ void MainWindow::autoSave(const GameRecord& game) {
     m_records->autoSave(game);
 }
 
+int MainWindow::notifyPlugins(int event, int parameter) {
+    return m_plugins != nullptr ? m_plugins->notify(event, parameter) : 0;
+}
+
 void MainWindow::runCommand(int id) {
     if (id >= command::template_first && id <= command::template_last) {
         m_match->sheet().enter_value(id - command::template_first, false);
+        return;
+    }
+    if (id >= command::tools_first && id <= command::tools_last) {
+        m_plugins->runTool(id);
         return;
     }
     switch (id) {
@@ -559,7 +574,8 @@ void MainWindow::showAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_close_without_asking && !MessageBoxes::question(this, tr("Do you want to exit?"))) {
+    if ((!m_close_without_asking && !MessageBoxes::question(this, tr("Do you want to exit?"))) ||
+        m_plugins->vetoClose(plugin_close_window)) {
         event->ignore();
         return;
     }
@@ -575,6 +591,7 @@ void MainWindow::finish() {
     const AppOptions& o = options();
     delete_recovery(m_recovery.path(), o.recovery_delete == 1);
     save_options(m_context.settings_path, o);
+    m_plugins->unload();
 }
 
 } // namespace dvk

@@ -17,6 +17,7 @@ namespace dvk {
 class FullScreen;
 class KeyDispatcher;
 class MainMenu;
+class PluginCommands;
 class QtMatchPorts;
 class RecordsCommands;
 class ScoreGuideWnd;
@@ -56,6 +57,7 @@ public:
     MainMenu* mainMenu() const { return m_menu; }
     KeyDispatcher* keyDispatcher() const { return m_keys; }
     FullScreen* fullScreen() const { return m_full_screen; }
+    PluginCommands* plugins() const { return m_plugins; }
     AppOptions& options() { return *m_context.options; }
     const ShellContext& context() const { return m_context; }
     // Decides when a failing write of the recovery file, the settings or auto save is told.
@@ -72,6 +74,8 @@ public:
     void startComputerTurn();
     void writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round);
     void autoSave(const GameRecord& game);
+    // The user's date and time formats for the CSV files.
+    int notifyPlugins(int event, int parameter);
     void updateTitle();
     void legLimitChanged();
     void layoutChildren();
@@ -122,6 +126,7 @@ private:
     MainMenu* m_menu = nullptr;
     KeyDispatcher* m_keys = nullptr;
     FullScreen* m_full_screen = nullptr;
+    PluginCommands* m_plugins = nullptr;
     bool m_fresh_start = false;
     bool m_shown_once = false;
     bool m_close_without_asking = false;

@@ -78,8 +78,8 @@ void QtMatchPorts::beep() {
     dvk::beep();
 }
 
-int QtMatchPorts::notify_plugins(int, int) {
-    return 0;
+int QtMatchPorts::notify_plugins(int event, int argument) {
+    return m_window.notifyPlugins(event, argument);
 }
 
 void QtMatchPorts::refresh_player(int player, bool with_title) {

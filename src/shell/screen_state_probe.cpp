@@ -10,6 +10,7 @@
 #include "shell/full_screen.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/plugin_commands.h"
 #include "shell/records_state_probe.h"
 
 #include <QAbstractButton>
@@ -107,6 +108,13 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("input.text=") + edit->text();
     describe_menu_states(*window.mainMenu(), lines);
     describe_records_dialog(QApplication::activeModalWidget(), lines);
+    QStringList tools;
+    if (const QMenu* menu = window.plugins()->toolsMenu()) {
+        for (const QAction* action : menu->actions()) {
+            tools << action->text().replace(QLatin1Char('\t'), QLatin1Char(' '));
+        }
+    }
+    lines << QStringLiteral("tools=") + tools.join(u'|');
     return lines.join(u'\n') + u'\n';
 }
 

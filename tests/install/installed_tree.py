@@ -50,7 +50,7 @@ def fixed_files():
 OPTIONAL_FILES = (
     re.compile(r"^share/dvk/guide/(en|ja)/pictures/[A-Za-z0-9_]+\.png$"),
     re.compile(r"^include/dvk/[A-Za-z0-9_]+\.h$"),
-    re.compile(r"^lib/([a-z0-9_-]+/)?dvk/plugins/[^/]+\.so$"),
+    re.compile(r"^lib/([a-z0-9_-]+/)?dvk/plugins/[^/]+\.dvk$"),
     re.compile(r"^share/doc/dvk/examples/plugins/.+$"),
 )
 
@@ -200,6 +200,6 @@ def check_plugin_interface(test, root, present):
         result = run(["cc", "-fsyntax-only", "-Wall", "-Werror", "-x", "c",
                       "-I", os.path.join(root, "include"), os.path.join(root, header)])
         test.assertEqual(result.returncode, 0, header + "\n" + result.stderr)
-    for plugin in (f for f in present if f.endswith(".so")):
+    for plugin in (f for f in present if f.endswith(".dvk")):
         with open(os.path.join(root, plugin), "rb") as f:
             test.assertEqual(f.read(4), b"\x7fELF", plugin)

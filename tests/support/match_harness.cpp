@@ -83,10 +83,14 @@ void MatchFixture::start(const GameOptions& options, bool check_out_mode) {
     match.start_new_game(false);
 }
 
-void MatchFixture::type(const std::string& digits) {
+void enter_visit(ScriptedPorts& ports, ScoreSheet& sheet, const std::string& digits) {
     ports.text = digits;
     ports.modified = true;
-    match.sheet().next_cell();
+    sheet.next_cell();
+}
+
+void MatchFixture::type(const std::string& digits) {
+    enter_visit(ports, match.sheet(), digits);
 }
 
 void MatchFixture::visits(std::initializer_list<int> points) {

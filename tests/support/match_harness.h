@@ -127,4 +127,7 @@ struct MatchFixture {
 
 GameOptions two_humans(int start_score = 501);
 
+// Types a visit into the input cell of `sheet` (the cell `ports` stands for) and presses Enter.
+void enter_visit(ScriptedPorts& ports, ScoreSheet& sheet, const std::string& digits);
+
 } // namespace dvk::testing

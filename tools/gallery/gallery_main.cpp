@@ -3,6 +3,7 @@
 #include "gallery_main_window.h"
 #include "gallery_options.h"
 #include "gallery_player.h"
+#include "gallery_plugins.h"
 #include "gallery_records.h"
 #include "gallery_side.h"
 
@@ -32,5 +33,6 @@ int main(int argc, char** argv) {
     dvk::render_records_gallery(folder);
     dvk::render_check_out_gallery(folder);
     dvk::render_option_gallery(folder);
+    dvk::render_plugin_gallery(folder);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "gallery_main_window.h"
 
+#include "gallery_capture.h"
+
 #include "dialogs/com_throw_dialog.h"
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
@@ -28,15 +30,8 @@ void type_visit(MainWindow& window, int points) {
     window.runCommand(command::next);
 }
 
-void settle() {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-    }
-}
-
 void save(QWidget& widget, const QString& folder, const QString& name) {
-    settle();
-    widget.grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+    save_picture(widget, folder, name);
 }
 
 std::unique_ptr<Program> sample_program(const QString& folder, const QSize& size,

@@ -1,0 +1,222 @@
+#include "platform/dialog_script.h"
+#include "platform/message_boxes.h"
+#include "plugins/plugin_host.h"
+#include "settings/plugin_list.h"
+#include "screen/score_edit.h"
+#include "screen/score_list_wnd.h"
+#include "shell/command_ids.h"
+#include "shell/main_menu.h"
+#include "shell/plugin_commands.h"
+#include "shell/program.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace dvk;
+
+namespace {
+
+QString test_plugin(const QString& name) {
+    return QStringLiteral(DVK_TEST_PLUGIN_DIR "/") + name +
+           (name == QLatin1String("trio") ? QStringLiteral(".so") : QStringLiteral(".dvk"));
+}
+
+// One configured plug-in function, as the [plugin] section of dvk.ini keeps it.
+struct Entry {
+    QString title;
+    QString library;
+    QString function;
+    QString cmd_line;
+    int modifiers = 0;
+    int key = 0;
+};
+
+QString plugin_section(const QList<Entry>& entries) {
+    QString text = QStringLiteral("[plugin]\r\ncount=%1\r\n").arg(entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const Entry& e = entries[i];
+        text +=
+            QStringLiteral("title_%1=\"%2\"\r\nlib_file_path_%1=\"%3\"\r\nfunc_name_%1=\"%4\"\r\n"
+                           "cmd_line_%1=\"%5\"\r\nctrl_%1=%6\r\nkey_%1=%7\r\n")
+                .arg(i)
+                .arg(e.title, e.library, e.function, e.cmd_line)
+                .arg(e.modifiers)
+                .arg(e.key);
+    }
+    return text;
+}
+
+} // namespace
+
+class PluginMainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<DialogScript> m_script;
+    std::unique_ptr<Program> m_program;
+
+    MainWindow& window() { return m_program->window(); }
+    ScoreEdit* edit() { return window().scoreList()->edit(); }
+    QString log_path() const { return m_folder.filePath(QStringLiteral("log.txt")); }
+
+    QStringList log() const {
+        QFile file(log_path());
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+
+    void start(const QList<Entry>& entries) {
+        QFile file(m_folder.filePath(QStringLiteral("dvk.ini")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(plugin_section(entries).toUtf8());
+        file.close();
+        m_script->push_answer(QStringLiteral("GameOptionDialog"),
+                              QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+                                          {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
+        m_program = std::make_unique<Program>(m_folder.path().toStdString());
+        window().setCloseWithoutAsking(true);
+        m_program->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        QTRY_COMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
+    }
+
+    QStringList menuTitles() {
+        QStringList titles;
+        for (QAction* action : window().menuBar()->actions()) {
+            titles << action->text();
+        }
+        return titles;
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(m_folder.isValid());
+        QFile::remove(log_path());
+        QFile::remove(m_folder.filePath(QStringLiteral("dvk.ini")));
+        QFile::remove(m_folder.filePath(QStringLiteral("dvk.tmp")));
+        m_script = std::make_unique<DialogScript>();
+    }
+
+    void cleanup() {
+        m_program.reset();
+        m_script.reset();
+    }
+
+    void theToolsMenuListsMenuFunctionsWithTheirKeys() {
+        start({{QStringLiteral("First"), test_plugin(QStringLiteral("trio")),
+                QStringLiteral("first"), log_path(), 12, 'F'},
+               {QStringLiteral("Second"), test_plugin(QStringLiteral("trio")),
+                QStringLiteral("second"), log_path(), 8, 'S'},
+               {QStringLiteral("Recorder"), test_plugin(QStringLiteral("recorder")),
+                QStringLiteral("record"), log_path()}});
+        QCOMPARE(menuTitles(), (QStringList{QStringLiteral("&Game"), QStringLiteral("&View"),
+                                            QStringLiteral("&Score"), QStringLiteral("&Tools"),
+                                            QStringLiteral("&Help")}));
+        QMenu* tools = window().plugins()->toolsMenu();
+        QVERIFY(tools != nullptr);
+        QStringList items;
+        for (QAction* action : tools->actions()) {
+            items << action->text();
+        }
+        QCOMPARE(items,
+                 (QStringList{QStringLiteral("First\tCtrl+Shift+F"), QStringLiteral("Recorder")}));
+
+        QFile::remove(log_path());
+        tools->actions().first()->trigger();
+        QTest::keyClick(edit(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        // The second function wants no menu event: its key does nothing.
+        QTest::keyClick(edit(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(log(), (QStringList{QStringLiteral("first e=4 reserved=0"),
+                                     QStringLiteral("first e=4 reserved=1")}));
+    }
+
+    void withoutMenuFunctionsThereIsNoToolsMenu() {
+        start({{QStringLiteral("Second"), test_plugin(QStringLiteral("trio")),
+                QStringLiteral("second"), log_path(), 8, 'S'}});
+        QCOMPARE(menuTitles(), (QStringList{QStringLiteral("&Game"), QStringLiteral("&View"),
+                                            QStringLiteral("&Score"), QStringLiteral("&Help")}));
+        QVERIFY(window().plugins()->toolsMenu() == nullptr);
+    }
+
+    void aFunctionKeyComesBeforeAPluginKey() {
+        start({{QStringLiteral("First"), test_plugin(QStringLiteral("trio")),
+                QStringLiteral("first"), log_path(), 0, 0x70}}); // F1 enters the template 0
+        QTest::keyClick(edit(), Qt::Key_F1);
+        QCOMPARE(window().match().game().current_leg().next_player, 1);
+        QVERIFY(log().isEmpty());
+    }
+
+    void theWindowTellsOfItsStartAndItsClose() {
+        start({{QStringLiteral("Recorder"), test_plugin(QStringLiteral("recorder")),
+                QStringLiteral("record"), log_path()}});
+        const QStringList started = log();
+        QVERIFY(started.size() >= 3);
+        QVERIFY(started[0].startsWith(QStringLiteral("init size=280")));
+        QVERIFY(started[1].startsWith(QStringLiteral("e=1 p=0 ")));
+        QVERIFY(started[2].startsWith(QStringLiteral("e=8 p=0 ")));
+        QVERIFY(window().close());
+        QVERIFY(log().last().startsWith(QStringLiteral("e=2 p=16 ")));
+        QVERIFY(!window().plugins()->host().is_loaded(0));
+    }
+
+    void closeIsVetoedOnlyByACombinedAnswerOfExactlyTwo_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("0 and 2 stay") << QStringLiteral("2=0") << QStringLiteral("2=2") << false;
+        QTest::newRow("1 and 2 close") << QStringLiteral("2=1") << QStringLiteral("2=2") << true;
+        QTest::newRow("2 stops the calls")
+            << QStringLiteral("2=2") << QStringLiteral("2=1") << false;
+        QTest::newRow("0 and 0 close") << QStringLiteral("2=0") << QStringLiteral("2=0") << true;
+    }
+    void closeIsVetoedOnlyByACombinedAnswerOfExactlyTwo() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, closes);
+        start({{QStringLiteral("A"), test_plugin(QStringLiteral("vetoer")), QStringLiteral("veto"),
+                log_path() + QLatin1Char(' ') + first},
+               {QStringLiteral("B"), test_plugin(QStringLiteral("vetoer")), QStringLiteral("veto"),
+                log_path() + QLatin1Char(' ') + second}});
+        window().setCloseWithoutAsking(false);
+        MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::Yes});
+        window().runCommand(command::exit);
+        QCOMPARE(window().isVisible(), !closes);
+        QVERIFY(log().last().startsWith(QStringLiteral("veto e=2 p=16 ")));
+    }
+
+    void theSessionEndIsRefusedLikeAClose() {
+        start({{QStringLiteral("A"), test_plugin(QStringLiteral("vetoer")), QStringLiteral("veto"),
+                log_path() + QStringLiteral(" 2=2")}});
+        QVERIFY(window().plugins()->vetoClose(plugin_close_session));
+        QCOMPARE(log().last(), QStringLiteral("veto e=2 p=17 answer=2"));
+    }
+
+    void aLibraryThatFailsIsToldAndTheProgramGoesOn() {
+        start({{QStringLiteral("Gone"), QStringLiteral("/nowhere/gone.dvk"), QStringLiteral("gone"),
+                QString(), 8, 'G'},
+               {QStringLiteral("First"), test_plugin(QStringLiteral("trio")),
+                QStringLiteral("first"), log_path()}});
+        const auto boxes = MessageBoxes::shown(*m_script);
+        QVERIFY(!boxes.isEmpty());
+        QCOMPARE(boxes.first().icon, MessageBoxes::Icon::Error);
+        QVERIFY(boxes.first().text.endsWith(QStringLiteral("\n/nowhere/gone.dvk")));
+        QCOMPARE(window().plugins()->toolsMenu()->actions().size(), 1);
+        QCOMPARE(window().plugins()->toolsMenu()->actions().first()->data().toInt(),
+                 command::tools_first + 1);
+        // A Tools command of an entry that did not load does nothing.
+        window().runCommand(command::tools_first);
+        QTest::keyClicks(edit(), QStringLiteral("60"));
+        QTest::keyClick(edit(), Qt::Key_Return);
+        QCOMPARE(window().match().game().players[0].remaining, 441);
+    }
+};
+
+QTEST_MAIN(PluginMainWindowTest)
+#include "plugin_main_window_test.moc"
