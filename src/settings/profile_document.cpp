@@ -136,11 +136,29 @@ ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
     return entry;
 }
 
+std::vector<bool> ProfileDocument::sections_written() const {
+    // An empty section is left out, unless it is the first of its name and a later section of
+    // that name follows: dropping it would let the later one take its place at the next load.
+    std::vector<bool> written(m_sections.size(), false);
+    NameIndex later;
+    for (std::size_t i = m_sections.size(); i-- > 0;) {
+        const Section& section = m_sections[i];
+        const bool hides_later =
+            i > 0 && later.find(section.name) != npos && m_section_index.find(section.name) == i;
+        written[i] = !section.entries.empty() || hides_later;
+        if (i > 0) {
+            later.add(section.name, i);
+        }
+    }
+    return written;
+}
+
 std::string ProfileDocument::serialise() const {
+    const std::vector<bool> written = sections_written();
     std::size_t length = 0;
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
-        if (section.entries.empty()) {
+        if (!written[i]) {
             continue;
         }
         length += (i > 0 ? section.name.size() + 4 : 0) + 2;
@@ -154,7 +172,7 @@ std::string ProfileDocument::serialise() const {
     text.reserve(length);
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
-        if (section.entries.empty()) {
+        if (!written[i]) {
             continue;
         }
         if (i > 0) {

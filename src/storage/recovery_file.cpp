@@ -1,5 +1,6 @@
 #include "storage/recovery_file.h"
 
+#include "model/playable_values.h"
 #include "storage/byte_reader.h"
 #include "storage/file_helpers.h"
 #include "storage/recovery_layout.h"
@@ -141,6 +142,19 @@ std::string read_legs(ByteReader& in, GameRecord& game) {
     return read_current_leg(in, game, game.legs.back(), entries);
 }
 
+// Every number the game will be played with, from the options, the schedule and the record.
+std::string bound_loaded_values(RecoveryLoad& load) {
+    bound_game_options(load.options);
+    std::size_t entries = 0;
+    if (load.schedule) {
+        for (GameOptions& entry : *load.schedule) {
+            bound_game_options(entry);
+        }
+        entries = load.schedule->size();
+    }
+    return bound_game_record(load.game, entries);
+}
+
 } // namespace
 
 std::filesystem::path recovery_path(const std::filesystem::path& program_folder) {
@@ -168,6 +182,9 @@ RecoveryLoad parse_recovery(std::string_view bytes) {
         }
     }
     if (std::string problem = read_legs(in, result.game); !problem.empty()) {
+        return not_loadable(std::move(problem));
+    }
+    if (std::string problem = bound_loaded_values(result); !problem.empty()) {
         return not_loadable(std::move(problem));
     }
     result.status = RecoveryLoadStatus::Loaded;
