@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils openbox python3
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "match/score_sheet.h"
 #include "match/statistics.h"
+#include "model/playable_values.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -223,6 +224,10 @@ void ScoreSheet::after_visit_statistics(int p, int r) {
 
 bool ScoreSheet::grow_leg(LegRecord& l) {
     const std::int32_t capacity = l.capacity + 10;
+    if (capacity > max_leg_capacity) {
+        m_ports.beep();
+        return false;
+    }
     const auto entries = static_cast<std::size_t>(capacity) + 1;
     try {
         for (auto& s : l.scores) {

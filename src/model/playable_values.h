@@ -18,6 +18,9 @@ inline constexpr std::int32_t min_rounds = 1;
 inline constexpr std::int32_t max_rounds = 3333;
 inline constexpr std::int32_t min_legs = 1;
 inline constexpr std::int32_t max_legs = 99999;
+// Rounds a leg can hold. A leg without a round limit grows ten rounds at a time; no leg that is
+// played comes near this.
+inline constexpr std::int32_t max_leg_capacity = 99999;
 inline constexpr std::int32_t max_com_level = 11;
 // Far beyond any match, yet the sum of two of them still fits in 32 bits.
 inline constexpr std::int32_t max_counter = 999'999'999;

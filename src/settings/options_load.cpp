@@ -34,6 +34,8 @@ std::int32_t read_count(const ProfileDocument& doc, const char* section, const c
 }
 
 // A colour is text with an automatic base: "0x" hexadecimal, a leading 0 octal, else decimal.
+// Only red, green and blue are kept, so that whatever the text, the colour saved is the colour
+// loaded again.
 std::uint32_t parse_color(const std::string& text, std::uint32_t fallback) {
     if (text.empty()) {
         return fallback;
@@ -41,7 +43,7 @@ std::uint32_t parse_color(const std::string& text, std::uint32_t fallback) {
     const long long value = std::strtoll(text.c_str(), nullptr, 0);
     const long long narrowed = std::clamp<long long>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(narrowed));
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(narrowed)) & 0x00FFFFFFU;
 }
 
 void read_int_keys(const ProfileDocument& doc, const char* section, auto keys, auto& target) {

@@ -138,7 +138,7 @@ ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
 
 std::vector<bool> ProfileDocument::sections_written() const {
     // An empty section is left out, unless it is the first of its name and a later section of
-    // that name follows: dropping it would let the later one take its place at the next load.
+    // that name is written: dropping it would let the later one take its place at the next load.
     std::vector<bool> written(m_sections.size(), false);
     NameIndex later;
     for (std::size_t i = m_sections.size(); i-- > 0;) {
@@ -146,7 +146,7 @@ std::vector<bool> ProfileDocument::sections_written() const {
         const bool hides_later =
             i > 0 && later.find(section.name) != npos && m_section_index.find(section.name) == i;
         written[i] = !section.entries.empty() || hides_later;
-        if (i > 0) {
+        if (i > 0 && written[i]) {
             later.add(section.name, i);
         }
     }

@@ -59,6 +59,9 @@ std::string leg_problem(const LegRecord& leg, std::size_t& entries) {
     if (leg.round < 0 || leg.capacity < leg.round || leg.rows < 0) {
         return "a leg has an impossible round, rows or capacity";
     }
+    if (leg.capacity > max_leg_capacity) {
+        return "a leg holds more rounds than a leg can have";
+    }
     // A failed enlargement keeps the arrays while the shown rows grew by one.
     if (leg.rows > static_cast<std::int64_t>(leg.capacity) + 1) {
         return "a leg shows more rows than it holds";

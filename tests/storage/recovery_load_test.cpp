@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"winnerThree", leg1_offset + 32, 3, "player"},
         Corruption{"negativeFinishedRound", leg0_offset + 4, -1, "impossible"},
         Corruption{"finishedRoundBeyondTheFile", leg1_offset + 4, 0x7FFFFFF0, "cut short"},
-        Corruption{"finishedCapacityBeyondAnyGame", leg0_offset + 16, 0x7FFFFFFF, "more scores"},
+        Corruption{"finishedCapacityBeyondAnyGame", leg0_offset + 16, 0x7FFFFFFF, "more rounds"},
         Corruption{"negativeFinishedRows", leg0_offset + 12, -4, "impossible"},
         Corruption{"negativeCurrentRound", current_offset + 4, -1, "impossible"},
         Corruption{"currentRoundAboveCapacity", current_offset + 4, 11, "impossible"},
