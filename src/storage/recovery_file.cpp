@@ -4,6 +4,7 @@
 #include "storage/byte_reader.h"
 #include "storage/file_helpers.h"
 #include "storage/recovery_layout.h"
+#include "storage/stale_files.h"
 
 #include <cstdint>
 #include <system_error>
@@ -225,16 +226,13 @@ bool delete_recovery(const std::filesystem::path& path, bool recovery_delete) {
     return !error;
 }
 
-bool keep_unloadable_recovery(const std::filesystem::path& path) {
+std::optional<std::filesystem::path> keep_unloadable_recovery(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error) ||
         std::filesystem::file_size(path, error) == 0 || error) {
-        return false;
+        return std::nullopt;
     }
-    std::filesystem::path kept = path;
-    kept += unloadable_suffix;
-    std::filesystem::rename(path, kept, error);
-    return !error;
+    return keep_under_new_name(path);
 }
 
 } // namespace dvk

@@ -159,7 +159,7 @@ TEST_F(RecoveryFileTest, emptyOrForeignFileIsIgnoredAndOnlyANonEmptyOneIsKept) {
     const std::string foreign = "[game]\r\nstart_score=501\r\n" + std::string(300, ' ');
     test::put_file(path(), foreign);
     EXPECT_EQ(load_recovery(path(), true).status, RecoveryLoadStatus::NotLoadable);
-    EXPECT_TRUE(keep_unloadable_recovery(path()));
+    EXPECT_EQ(keep_unloadable_recovery(path()), folder / "dvk.tmp.bad");
     EXPECT_FALSE(std::filesystem::exists(path()));
     EXPECT_EQ(test::file_bytes(folder / "dvk.tmp.bad"), foreign);
 }
