@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSaveFile>
 
 namespace dvk {
@@ -65,6 +66,9 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("title=") + window.windowTitle();
     lines << QStringLiteral("active_window=") + name_of(QApplication::activeWindow());
     lines << QStringLiteral("modal=") + name_of(QApplication::activeModalWidget());
+    if (const auto* box = qobject_cast<const QMessageBox*>(QApplication::activeModalWidget())) {
+        lines << QStringLiteral("modal.text=") + one_line(box->text());
+    }
     lines << QStringLiteral("popup=") + name_of(QApplication::activePopupWidget());
     lines << QStringLiteral("focus=") + name_of(QApplication::focusWidget());
     lines << QStringLiteral("menu_bar.visible=") + flag(window.menuBar()->isVisible());
