@@ -137,15 +137,19 @@ ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
 }
 
 std::vector<bool> ProfileDocument::sections_written() const {
-    // An empty section is left out, unless it is the first of its name and a later section of
-    // that name is written: dropping it would let the later one take its place at the next load.
+    // A section without a line to write (no entries, or only deleted keys) is left out, so
+    // that saving again gives the same text; but not when it is the first of its name and a
+    // later section of that name is written: that one would take its place at the next load.
     std::vector<bool> written(m_sections.size(), false);
     NameIndex later;
     for (std::size_t i = m_sections.size(); i-- > 0;) {
         const Section& section = m_sections[i];
         const bool hides_later =
             i > 0 && later.find(section.name) != npos && m_section_index.find(section.name) == i;
-        written[i] = !section.entries.empty() || hides_later;
+        const bool has_lines =
+            std::any_of(section.entries.begin(), section.entries.end(),
+                        [](const Entry& entry) { return !entry.name.empty(); });
+        written[i] = has_lines || hides_later;
         if (i > 0 && written[i]) {
             later.add(section.name, i);
         }

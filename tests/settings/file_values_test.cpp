@@ -80,6 +80,20 @@ TEST(Options, emptySectionBeforeOneOfTheSameNameStaysInFrontAfterASave) {
     EXPECT_EQ(once.find("[key]\r\n\r\n"), once.find("[key]"));
 }
 
+TEST(Options, aSaveLoadsBackAsTheSameOptionsAndAgainAsTheSameText) {
+    const OptionsEnvironment environment;
+    for (const std::string text :
+         {"[color]\nline=-1\ntext=0x1FF00FF\nseparate=-16777216\n",
+          "[window]\nleft=1\n[player]\n  \t\n", "[key]\n \n[key]\ncount=1\naction_0=40016\n"}) {
+        ProfileDocument document = ProfileDocument::parse(text);
+        const AppOptions loaded = read_options(document, environment);
+        write_options(document, loaded);
+        const std::string saved = document.serialise();
+        EXPECT_EQ(read_options(ProfileDocument::parse(saved), environment), loaded) << text;
+        EXPECT_EQ(ProfileDocument::parse(saved).serialise(), saved) << text;
+    }
+}
+
 TEST(Options, windowsLargerThanTheWorkAreaShrinkToIt) {
     OptionsEnvironment environment;
     environment.work_area = {0, 0, 1920, 1080};
