@@ -118,7 +118,7 @@ class Dvk:
 
     # --- the process -----------------------------------------------------------------------
 
-    def start(self):
+    def start(self, env=None):
         home = self.path("home")
         os.makedirs(home, exist_ok=True)
         runtime = self.path("runtime")
@@ -133,6 +133,7 @@ class Dvk:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "LANGUAGE": "en",
+            **(env or {}),
         }
         self.log = open(self.path("stderr.txt"), "w+b")
         self.process = subprocess.Popen([self.exe], cwd=self.folder, env=env,
@@ -166,6 +167,13 @@ class Dvk:
     def kill9(self):
         self.process.send_signal(signal.SIGKILL)
         self.process.wait()
+
+    def wait_stopped(self):
+        """Waits until the process has stopped itself with SIGSTOP."""
+        def stopped():
+            with open(f"/proc/{self.process.pid}/stat", encoding="utf-8") as f:
+                return f.read().rsplit(")", 1)[1].split()[0] in ("T", "t")
+        wait_until(stopped, "dvk to stop")
 
     def exit_by_menu(self):
         """Game > Exit, answered Yes; the process must end with code 0."""
@@ -309,10 +317,10 @@ class E2ETestCase(unittest.TestCase):
         self.displays.append(display)
         return display
 
-    def launch(self, ini=None, folder=None, display=None):
+    def launch(self, ini=None, folder=None, display=None, env=None):
         program = Dvk(display or self.display, folder=folder, ini=ini)
         self.programs.append(program)
-        return program.start()
+        return program.start(env)
 
     def start_game(self, ini=None):
         """A fresh start: the game option dialog opens and Enter confirms it."""
