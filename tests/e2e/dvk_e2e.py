@@ -322,9 +322,9 @@ class E2ETestCase(unittest.TestCase):
         self.programs.append(program)
         return program.start(env)
 
-    def start_game(self, ini=None):
+    def start_game(self, ini=None, env=None):
         """A fresh start: the game option dialog opens and Enter confirms it."""
-        dvk = self.launch(ini)
+        dvk = self.launch(ini, env=env)
         dvk.wait_window("^Game Option$")
         dvk.wait_state(lambda s: s["modal"] != "", "the game option dialog to be active")
         dvk.key("Return")
@@ -338,6 +338,21 @@ class E2ETestCase(unittest.TestCase):
         dvk.type(str(points))
         dvk.key("Return")
         dvk.wait_state(lambda s: s["list.input_cell"] != before, f"the visit {points} to count")
+
+
+def entered_visits(saved):
+    """Per leg, each player's visits that count, as a restarted program shows them."""
+    legs = []
+    for leg in saved["game"]["legs"]:
+        first, open_round, next_player = leg["first_player"], leg["round"], leg["next_player"]
+        visits = [[], []]
+        for player in (0, 1):
+            for index, score in enumerate(leg["scores"][player]):
+                if index < open_round or (index == open_round and player == first
+                                          and next_player != first):
+                    visits[player].append(score)
+        legs.append(visits)
+    return legs
 
 
 def ini_text(sections):

@@ -23,7 +23,7 @@ os.environ.setdefault("DVK_INSPECT", os.path.join(ROOT, "build", "dvk-inspect"))
 sys.path.insert(0, HERE)
 
 import dvk_e2e  # noqa: E402  (after the environment it reads)
-from test_crash_consistency import entered_visits  # noqa: E402
+from dvk_e2e import entered_visits  # noqa: E402
 
 
 class Soak:
@@ -85,7 +85,9 @@ class Soak:
             after.append([[], []])
         return after
 
-    def play_visit(self, points, finishing):
+    def type_visit(self, points, finishing):
+        """Types a visit and Enter; a check-out goes on to the game-shot box. Returns the input
+        cell from before."""
         dvk = self.dvk
         before = dvk.state()["list.input_cell"]
         dvk.type(str(points))
@@ -94,11 +96,14 @@ class Soak:
             dvk.wait_window("^Check-Out$")
             dvk.key("1")
             dvk.wait_window("^Player [12]$")
-            dvk.key("Return")
-            dvk.wait_state(lambda s: s["modal"] == "" and s["list.input_cell"] != before,
-                           "the next leg")
-        else:
-            dvk.wait_state(lambda s: s["list.input_cell"] != before, "the visit to count")
+        return before
+
+    def play_visit(self, points, finishing):
+        before = self.type_visit(points, finishing)
+        if finishing:
+            self.dvk.key("Return")
+        self.dvk.wait_state(lambda s: s["modal"] == "" and s["list.input_cell"] != before,
+                            "the visit to count")
 
     def kill_and_check(self, how, allowed):
         self.kills[how] = self.kills.get(how, 0) + 1
@@ -116,18 +121,17 @@ class Soak:
         points, finishing = self.next_visit()
         after = self.with_visit(visits, points, finishing)
         dvk = self.dvk
-        cell = dvk.state()["list.input_cell"]
-        dvk.type(str(points))
-        dvk.key("Return")
         if finishing:
-            dvk.wait_window("^Check-Out$")
             if self.random.random() < 0.5:
+                dvk.type(str(points))
+                dvk.key("Return")
+                dvk.wait_window("^Check-Out$")
                 self.kill_and_check("in the Check-Out dialog", [visits])
-                return
-            dvk.key("1")
-            dvk.wait_window("^Player [12]$")
-            self.kill_and_check("in the game shot box", [visits])
+            else:
+                self.type_visit(points, True)
+                self.kill_and_check("in the game shot box", [visits])
             return
+        cell = self.type_visit(points, False)
         how = self.random.choice(["at once after Enter", "shortly after Enter",
                                   "once the visit counted"])
         if how == "shortly after Enter":

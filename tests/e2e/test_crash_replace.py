@@ -5,8 +5,7 @@ next start removes that temporary file and continues the game as the old file ho
 import glob
 import os
 
-from dvk_e2e import E2ETestCase, ini_text, main
-from test_crash_consistency import entered_visits
+from dvk_e2e import E2ETestCase, entered_visits, ini_text, main
 
 STOP_LIBRARY = os.environ.get("DVK_STOP_AT_RENAME", "")
 
@@ -33,13 +32,7 @@ class KilledDuringAReplace(E2ETestCase):
     def start_stopping(self, number, ini):
         """A fresh start whose `number`-th replace of dvk.tmp stops the program. The first two
         are the match of the fresh start and the one the game option dialog starts."""
-        dvk = self.launch(ini, env=stop_at_replace(number))
-        dvk.wait_window("^Game Option$")
-        dvk.wait_state(lambda s: s["modal"] != "", "the game option dialog to be active")
-        dvk.key("Return")
-        dvk.wait_no_window("^Game Option$")
-        dvk.wait_idle_main()
-        return dvk
+        return self.start_game(ini, env=stop_at_replace(number))
 
     def kill_stopped_and_restart(self, dvk):
         dvk.wait_stopped()

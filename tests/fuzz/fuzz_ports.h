@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fuzz_input.h"
-#include "match/match.h"
+#include "match/automatic_ports.h"
 #include "storage/recovery_writer.h"
 
 #include <map>
@@ -60,15 +60,12 @@ private:
 
 // Every question of the match answered from the fuzzer's bytes; the recovery file is written
 // to memory as the program writes it to disk.
-class FuzzPorts final : public MatchPorts, public ShellPorts, public ScoreSheetView {
+class FuzzPorts final : public AutomaticPorts {
 public:
     FuzzPorts(FuzzInput& in, const AppOptions& settings)
         : m_in(in), m_settings(settings), m_writer("dvk.tmp", disk) {}
 
-    Match* match = nullptr;
     MemoryDisk disk;
-    std::string text;
-    bool modified = false;
     // Set after a write the writer reported as done; the file must then hold the game.
     bool written = false;
 
@@ -82,21 +79,6 @@ public:
     }
     bool confirm_check_in(int, const std::string&) override { return !m_in.flag(); }
     bool ask_yes_no(Question) override { return !m_in.flag(); }
-    void show_leg_drawn() override {}
-    void show_error(const std::string&) override {}
-    void beep() override {}
-    int notify_plugins(int, int) override { return 0; }
-    void refresh_player(int, bool) override {}
-    void first_thrower_changed(bool) override {}
-    bool game_over() override { return match != nullptr && match->next_game(); }
-    void drop_last_stored_game() override {
-        if (match != nullptr) {
-            match->drop_last_stored_game();
-        }
-    }
-    void player_to_throw(int) override {}
-    void enable_previous_leg(bool) override {}
-    void start_computer_turn() override {}
     void write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
                         int round) override {
         disk.replace_fails = (m_in.byte() & 0x0F) == 0;
@@ -106,28 +88,6 @@ public:
                        player, round)
                 .ok;
     }
-    void auto_save(const GameRecord&) override {}
-    SystemTime local_time() override { return SystemTime{2026, 12, 2, 8, 10, 30, 0, 0}; }
-
-    void show_final_result(const FinalResult&) override {}
-    void refresh_player_information() override {}
-    void leg_limit_changed(bool) override {}
-    void enable_modify_schedule(bool) override {}
-
-    std::string input_text() const override { return text; }
-    bool input_modified() const override { return modified; }
-    void set_input_text(const std::string& t, bool) override {
-        text = t;
-        modified = false;
-    }
-    void set_input_modified(bool m) override { modified = m; }
-    void show_input_cell(int, int, bool) override {}
-    void hide_input_cell() override {}
-    void repaint(int) override {}
-    void scrolled(int, int) override {}
-    void scroll_range_changed() override {}
-
-    const RecoveryWriter& writer() const { return m_writer; }
 
 private:
     FuzzInput& m_in;
