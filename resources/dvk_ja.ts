@@ -627,6 +627,41 @@
     </message>
 </context>
 <context>
+    <name>dvk::FileNotices</name>
+    <message>
+        <source>The game in progress could not be saved to &apos;%1&apos; (%2); play goes on, and you will be told when it is saved again.</source>
+        <translation>進行中のゲームを「%1」に保存できませんでした（%2）。ゲームはこのまま続けられます。再び保存できたときにお知らせします。</translation>
+    </message>
+    <message>
+        <source>The game in progress is saved to &apos;%1&apos; again.</source>
+        <translation>進行中のゲームを再び「%1」に保存できるようになりました。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to &apos;%1&apos; (%2).</source>
+        <translation>設定を「%1」に保存できませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>The settings are saved to &apos;%1&apos; again.</source>
+        <translation>設定を再び「%1」に保存できるようになりました。</translation>
+    </message>
+    <message>
+        <source>The game could not be saved automatically to &apos;%1&apos; (%2).</source>
+        <translation>ゲームを「%1」に自動保存できませんでした（%2）。</translation>
+    </message>
+    <message>
+        <source>Games are saved automatically to &apos;%1&apos; again.</source>
+        <translation>ゲームを再び「%1」に自動保存できるようになりました。</translation>
+    </message>
+    <message>
+        <source>The saved game could not be continued and was kept as &apos;%1&apos;.</source>
+        <translation>保存されたゲームは続けられないため、「%1」として残しました。</translation>
+    </message>
+    <message>
+        <source>The saved game in &apos;%1&apos; could not be continued (%2).</source>
+        <translation>「%1」に保存されたゲームは続けられません（%2）。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::GameHistoryDialog</name>
     <message>
         <source>Game History</source>

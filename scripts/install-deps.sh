@@ -13,6 +13,7 @@ packages=(
     fonts-liberation fonts-ipafont-gothic
     xvfb xauth xdotool x11-utils openbox python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file fakeroot
+    clang libclang-rt-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "match/score_sheet.h"
 #include "match/statistics.h"
+#include "model/playable_values.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -214,7 +215,8 @@ void ScoreSheet::after_visit_statistics(int p, int r) {
     const bool open_round = r == l.round;
     l.leg_remaining[i] = player(p).remaining;
     const bool thrown_in_open_round = l.next_player != l.first_player && l.next_player != p;
-    l.leg_darts[i] = 3 * l.round + ((open_round || thrown_in_open_round) ? 3 : 0);
+    l.leg_darts[i] =
+        saturated(3 * (std::int64_t{l.round} + ((open_round || thrown_in_open_round) ? 1 : 0)));
     recompute_leg_statistics(*m_game, m_shown_leg, p,
                              open_round ? l.round + 1 : visits_in_leg(l, p));
     m_ports.refresh_player(p, false);
@@ -222,6 +224,10 @@ void ScoreSheet::after_visit_statistics(int p, int r) {
 
 bool ScoreSheet::grow_leg(LegRecord& l) {
     const std::int32_t capacity = l.capacity + 10;
+    if (capacity > max_leg_capacity) {
+        m_ports.beep();
+        return false;
+    }
     const auto entries = static_cast<std::size_t>(capacity) + 1;
     try {
         for (auto& s : l.scores) {

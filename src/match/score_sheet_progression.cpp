@@ -126,7 +126,7 @@ bool ScoreSheet::next_leg() {
         return true;
     }
     if (g.players[0].legs_won != g.players[1].legs_won) {
-        ++g.players[g.players[0].legs_won > g.players[1].legs_won ? 0 : 1].sets_won;
+        count_one(g.players[g.players[0].legs_won > g.players[1].legs_won ? 0 : 1].sets_won);
     }
     m_ports.notify_plugins(plugin_event_game_end, g.game_index);
     m_ports.game_over();
@@ -179,23 +179,14 @@ bool ScoreSheet::middle_for_diddle() {
         m_view.repaint(0);
     }
     PlayerBlock& w = player(chosen);
-    ++w.legs_won;
-    const int darts = 3 * rounds + 1;
+    count_one(w.legs_won);
+    const int darts = saturated(3 * std::int64_t{rounds} + 1);
     if (w.game.best_leg == 0 || darts < w.game.best_leg) {
         w.game.best_leg = darts;
     }
     w.game.worst_leg = std::max(w.game.worst_leg, darts);
     l.winning_darts = darts;
-    PlayerBlock& loser = player(other_player(chosen));
-    if (chosen == l.first_player) {
-        ++w.game.keep_all;
-        ++w.game.keep_won;
-        ++loser.game.break_all;
-    } else {
-        ++w.game.break_all;
-        ++w.game.break_won;
-        ++loser.game.keep_all;
-    }
+    count_keep_or_break(w, player(other_player(chosen)), chosen == l.first_player);
     recompute_leg_statistics(*m_game, m_shown_leg, chosen, -1);
     m_ports.refresh_player(chosen, false);
     if (!m_ports.confirm_check_in(darts, caption(chosen))) {
@@ -269,10 +260,10 @@ void ScoreSheet::restore_after_recovery() {
         const auto i = static_cast<std::size_t>(p);
         player(p).remaining = remaining_score(*m_game, m_shown_leg, p, -1);
         l.leg_remaining[i] = player(p).remaining;
-        l.leg_darts[i] = 3 * l.round;
+        l.leg_darts[i] = saturated(3 * std::int64_t{l.round});
     }
     if (l.first_player != l.next_player && is_player(l.first_player)) {
-        l.leg_darts[static_cast<std::size_t>(l.first_player)] += 3;
+        add_to(l.leg_darts[static_cast<std::size_t>(l.first_player)], 3);
     }
     recompute_both();
     announce_leg();

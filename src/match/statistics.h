@@ -23,6 +23,9 @@ void recompute_leg_statistics(GameRecord& game, int leg_index, int player, int n
 void record_game_shot_statistics(GameRecord& game, int leg_index, int winner, int darts,
                                  int check_out);
 
+// Keep and break of a won leg: the first thrower who wins keeps his throw, the other breaks it.
+void count_keep_or_break(PlayerBlock& winner, PlayerBlock& loser, bool winner_threw_first);
+
 // Moves a player's game totals into his match totals when the next game of a match starts.
 // `comparable` is false when the new game has another start score (best, worst and darts per
 // leg then restart).

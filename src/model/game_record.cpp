@@ -1,4 +1,5 @@
 #include "model/game_record.h"
+#include "model/playable_values.h"
 
 #include <algorithm>
 
@@ -66,12 +67,20 @@ void release_game(GameRecord& game) {
     game.leg_index = 0;
 }
 
+bool visit_entered(const LegRecord& leg, int player, std::int32_t round) {
+    if (!is_player(player) || round < 0) {
+        return false;
+    }
+    return round < leg.round || (round == leg.round && player == leg.first_player &&
+                                 leg.next_player != leg.first_player);
+}
+
 std::int32_t initial_leg_capacity(std::int32_t round_limit, std::int32_t rounds) {
-    return round_limit == 1 ? std::max(rounds, 1) : 10;
+    return round_limit == 1 ? std::clamp(rounds, min_rounds, max_rounds) : 10;
 }
 
 std::int32_t initial_leg_rows(std::int32_t round_limit, std::int32_t rounds) {
-    return round_limit == 1 ? std::max(rounds, 1) : 1;
+    return round_limit == 1 ? std::clamp(rounds, min_rounds, max_rounds) : 1;
 }
 
 } // namespace dvk

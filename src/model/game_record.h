@@ -131,7 +131,12 @@ constexpr int other_player(int player) {
     return player == 0 ? 1 : 0;
 }
 
-// Capacity and shown rows of a new leg: the round limit when rounds are limited, else 10 and 1.
+// Whether the visit of (player, round) counts in a leg with this turn state: every round before
+// the open one, and the first thrower's visit once he has thrown in the open round.
+bool visit_entered(const LegRecord& leg, int player, std::int32_t round);
+
+// Capacity and shown rows of a new leg: the round limit when rounds are limited (never more than
+// a game can have), else 10 and 1.
 std::int32_t initial_leg_capacity(std::int32_t round_limit, std::int32_t rounds);
 std::int32_t initial_leg_rows(std::int32_t round_limit, std::int32_t rounds);
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace dvk {
 
@@ -43,5 +45,18 @@ struct StatisticsCounters {
 
     bool operator==(const StatisticsCounters&) const = default;
 };
+
+// Counters stop at the ends of their 32 bits instead of wrapping round, so a damaged file or an
+// endless match can never turn a count negative or into undefined behaviour.
+constexpr std::int32_t saturated(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+constexpr void add_to(std::int32_t& counter, std::int64_t amount) {
+    counter = saturated(std::int64_t{counter} + amount);
+}
+constexpr void count_one(std::int32_t& counter) {
+    add_to(counter, 1);
+}
 
 } // namespace dvk

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/game_options.h"
+#include "model/playable_values.h"
 
 #include <array>
 #include <cstdint>
@@ -11,15 +12,7 @@
 namespace dvk {
 
 // The computer levels offered ("Level 1" to "Level 12"); the level index is the item's index.
-inline constexpr std::int32_t offered_com_levels = 12;
-
-// Limits applied when the dialog is read: a number box holds at most five digits, so these
-// are the only values the up-down ranges do not already keep out.
-inline constexpr std::int32_t min_start_score = 2;
-inline constexpr std::int32_t max_start_score = 99999;
-inline constexpr std::int32_t min_rounds = 1;
-inline constexpr std::int32_t max_rounds = 3333;
-inline constexpr std::int32_t min_legs = 1;
+inline constexpr std::int32_t offered_com_levels = max_com_level + 1;
 
 enum class StartChoice { Score301, Score501, Score1001, Other };
 

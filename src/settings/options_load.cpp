@@ -1,5 +1,6 @@
 #include "settings/options_load.h"
 
+#include "model/playable_values.h"
 #include "settings/option_keys.h"
 #include "settings/profile_file.h"
 
@@ -33,6 +34,8 @@ std::int32_t read_count(const ProfileDocument& doc, const char* section, const c
 }
 
 // A colour is text with an automatic base: "0x" hexadecimal, a leading 0 octal, else decimal.
+// Only red, green and blue are kept, so that whatever the text, the colour saved is the colour
+// loaded again.
 std::uint32_t parse_color(const std::string& text, std::uint32_t fallback) {
     if (text.empty()) {
         return fallback;
@@ -40,19 +43,13 @@ std::uint32_t parse_color(const std::string& text, std::uint32_t fallback) {
     const long long value = std::strtoll(text.c_str(), nullptr, 0);
     const long long narrowed = std::clamp<long long>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(narrowed));
+    return static_cast<std::uint32_t>(static_cast<std::int32_t>(narrowed)) & 0x00FFFFFFU;
 }
 
 void read_int_keys(const ProfileDocument& doc, const char* section, auto keys, auto& target) {
     for (const auto& entry : keys) {
         target.*entry.field = doc.get_int(section, entry.key, target.*entry.field);
     }
-}
-
-// A negative level is no level the computer knows; it plays the first.
-void repair_com_levels(GameOptions& game) {
-    game.p1_com_level = std::max(game.p1_com_level, 0);
-    game.p2_com_level = std::max(game.p2_com_level, 0);
 }
 
 void read_game_options(const ProfileDocument& doc, GameOptions& game) {
@@ -63,7 +60,7 @@ void read_game_options(const ProfileDocument& doc, GameOptions& game) {
             game.*entry.text = doc.get_string("game", entry.key, game.*entry.text, max_name_bytes);
         }
     }
-    repair_com_levels(game);
+    bound_game_options(game);
 }
 
 GameOptions schedule_entry_defaults(const OptionsEnvironment& environment) {
@@ -98,7 +95,7 @@ void read_schedule(const ProfileDocument& doc, const OptionsEnvironment& environ
                     doc.get_string("schedule", key, game.*entry.text, max_name_bytes);
             }
         }
-        repair_com_levels(game);
+        bound_game_options(game);
     }
 }
 
@@ -159,10 +156,26 @@ void read_plugins(const ProfileDocument& doc, AppOptions& options) {
 } // namespace
 
 void keep_on_work_area(WindowRect& rect, const WorkArea& work_area) {
-    if (rect.left > work_area.right || rect.top > work_area.bottom) {
+    const std::int64_t area_width = std::int64_t{work_area.right} - work_area.left;
+    const std::int64_t area_height = std::int64_t{work_area.bottom} - work_area.top;
+    rect.width = static_cast<std::int32_t>(std::clamp<std::int64_t>(rect.width, 0, area_width));
+    rect.height = static_cast<std::int32_t>(std::clamp<std::int64_t>(rect.height, 0, area_height));
+    const bool beyond = rect.left > work_area.right || rect.top > work_area.bottom;
+    const bool before = std::int64_t{rect.left} + rect.width < work_area.left ||
+                        std::int64_t{rect.top} + rect.height < work_area.top;
+    if (beyond || before) {
         rect.left = 0;
         rect.top = 0;
     }
+}
+
+void fit_view_sizes(AppOptions& options, const WorkArea& work_area) {
+    const std::int64_t shorter_side = std::min(std::int64_t{work_area.right} - work_area.left,
+                                               std::int64_t{work_area.bottom} - work_area.top);
+    const auto widest_gap =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(shorter_side / 20, 2, 64));
+    options.view_separate_width = std::clamp(options.view_separate_width, 0, widest_gap);
+    options.name_size = std::clamp(options.name_size, min_name_size, max_name_size);
 }
 
 AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& environment) {
@@ -187,6 +200,7 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
                              &options.score_list_window, &options.arrange_window}) {
         keep_on_work_area(*rect, environment.work_area);
     }
+    fit_view_sizes(options, environment.work_area);
     return options;
 }
 

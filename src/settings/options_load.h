@@ -22,8 +22,17 @@ AppOptions read_options(const ProfileDocument& document, const OptionsEnvironmen
 bool load_options(const std::string& path, const OptionsEnvironment& environment,
                   AppOptions& options);
 
-// Moves a window whose stored corner lies beyond the right or bottom edge of the work area back
-// to the origin; its size is kept.
+// The player-name bar is the shorter client side divided by `name_size`: below 4 its font fills
+// the screen, and beyond 1000 it has no height left on any screen.
+inline constexpr std::int32_t min_name_size = 4;
+inline constexpr std::int32_t max_name_size = 1000;
+
+// Keeps a stored window usable on the work area: its size no larger than the area, and a window
+// that lies wholly beyond the area's edges moved back to the origin.
 void keep_on_work_area(WindowRect& rect, const WorkArea& work_area);
+
+// Keeps the gap between the match screen's windows (at most a twentieth of the screen's shorter
+// side, and 64 pixels) and the player-name bar's divisor to sizes that leave a usable screen.
+void fit_view_sizes(AppOptions& options, const WorkArea& work_area);
 
 } // namespace dvk

@@ -136,11 +136,33 @@ ProfileDocument::Entry ProfileDocument::make_entry(std::string_view raw_name,
     return entry;
 }
 
+std::vector<bool> ProfileDocument::sections_written() const {
+    // A section without a line to write (no entries, or only deleted keys) is left out, so
+    // that saving again gives the same text; but not when it is the first of its name and a
+    // later section of that name is written: that one would take its place at the next load.
+    std::vector<bool> written(m_sections.size(), false);
+    NameIndex later;
+    for (std::size_t i = m_sections.size(); i-- > 0;) {
+        const Section& section = m_sections[i];
+        const bool hides_later =
+            i > 0 && later.find(section.name) != npos && m_section_index.find(section.name) == i;
+        const bool has_lines =
+            std::any_of(section.entries.begin(), section.entries.end(),
+                        [](const Entry& entry) { return !entry.name.empty(); });
+        written[i] = has_lines || hides_later;
+        if (i > 0 && written[i]) {
+            later.add(section.name, i);
+        }
+    }
+    return written;
+}
+
 std::string ProfileDocument::serialise() const {
+    const std::vector<bool> written = sections_written();
     std::size_t length = 0;
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
-        if (section.entries.empty()) {
+        if (!written[i]) {
             continue;
         }
         length += (i > 0 ? section.name.size() + 4 : 0) + 2;
@@ -154,7 +176,7 @@ std::string ProfileDocument::serialise() const {
     text.reserve(length);
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
-        if (section.entries.empty()) {
+        if (!written[i]) {
             continue;
         }
         if (i > 0) {

@@ -30,7 +30,7 @@ public:
     static ProfileDocument parse(std::string_view bytes);
 
     // The whole document as file text: CR LF line ends, one empty line after every section,
-    // sections without entries left out.
+    // sections without entries left out unless that would unmask a later one of their name.
     std::string serialise() const;
 
     // The key's value as a decimal number, or `fallback` when the section or key is missing.
@@ -82,6 +82,7 @@ private:
     std::size_t find_or_append_section(std::string_view name);
     static std::size_t find_key(const Section& section, std::string_view key);
     const std::string* find_value(std::string_view section, std::string_view key) const;
+    std::vector<bool> sections_written() const;
 
     std::vector<Section> m_sections;
     NameIndex m_section_index; // the first section of each name

@@ -18,6 +18,7 @@
 #include "settings/options_save.h"
 #include "settings/plugin_list.h"
 #include "shell/command_ids.h"
+#include "shell/file_notices.h"
 #include "shell/full_screen.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
@@ -48,6 +49,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     m_screen->setObjectName(QStringLiteral("match_screen"));
     setCentralWidget(m_screen);
     m_screen->installEventFilter(this);
+    m_notices = new FileNotices(this);
     m_list = new ScoreListWnd(m_screen);
     m_match = std::make_unique<Match>(options(), *m_ports, *m_ports, *m_list);
     createSideWindows();
@@ -188,6 +190,9 @@ void MainWindow::showEvent(QShowEvent* event) {
         m_full_screen->applyAtStart();
         layoutChildren();
         m_list->setFocus();
+        if (!m_fresh_start) {
+            QTimer::singleShot(0, m_notices, &FileNotices::release);
+        }
     }
 }
 
@@ -233,7 +238,10 @@ bool MainWindow::event(QEvent* event) {
     // so the user sees the match screen behind it.
     if (event->type() == QEvent::UpdateRequest && m_fresh_start && m_shown_once) {
         m_fresh_start = false;
-        QTimer::singleShot(1, this, [this] { runCommand(command::new_game); });
+        QTimer::singleShot(1, this, [this] {
+            m_notices->release();
+            runCommand(command::new_game);
+        });
     }
     return handled;
 }
@@ -334,8 +342,15 @@ void MainWindow::runComputerVisit(int player) {
 
 void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round) {
     const AppOptions& o = options();
-    m_recovery.write(o.recovery == 1, mode, RecoveryContent{o.game, o.schedule, game}, player,
-                     round);
+    const FileStatus status = m_recovery.write(
+        o.recovery == 1, mode, RecoveryContent{o.game, o.schedule, game}, player, round);
+    tellWrite(WriteTarget::Recovery, m_recovery.path().string(), status);
+}
+
+void MainWindow::tellWrite(WriteTarget target, const std::string& path, const FileStatus& status) {
+    if (const std::optional<WriteNotice> notice = m_write_notices.record(target, path, status)) {
+        m_notices->tell_write(*notice);
+    }
 }
 
 void MainWindow::autoSave(const GameRecord& game) {
@@ -579,19 +594,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    finish();
+    finish(true);
     event->accept();
 }
 
-void MainWindow::finish() {
+void MainWindow::finish(bool tell_failures) {
     if (m_finished) {
         return;
     }
     m_finished = true;
     const AppOptions& o = options();
     delete_recovery(m_recovery.path(), o.recovery_delete == 1);
-    save_options(m_context.settings_path, o);
+    const ProfileSaveResult saved = save_options(m_context.settings_path, o);
+    tellWrite(WriteTarget::Settings, m_context.settings_path,
+              saved ? FileStatus::success() : FileStatus::failure(saved.error));
     m_plugins->unload();
+    if (tell_failures) {
+        m_notices->show_pending();
+    }
 }
 
 } // namespace dvk

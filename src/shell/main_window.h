@@ -14,6 +14,7 @@
 
 namespace dvk {
 
+class FileNotices;
 class FullScreen;
 class KeyDispatcher;
 class MainMenu;
@@ -62,6 +63,8 @@ public:
     const ShellContext& context() const { return m_context; }
     // Decides when a failing write of the recovery file, the settings or auto save is told.
     WriteFailureNotices& writeNotices() { return m_write_notices; }
+    // Tells the user about the program's own files once the window is painted.
+    FileNotices* fileNotices() const { return m_notices; }
 
     void runCommand(int command);
 
@@ -109,7 +112,8 @@ private:
     void synthesizeKey(int key);
     void showAbout();
     void storeWindowRect();
-    void finish();
+    void tellWrite(WriteTarget target, const std::string& path, const FileStatus& status);
+    void finish(bool tell_failures = false);
 
     ShellContext m_context;
     std::unique_ptr<QtMatchPorts> m_ports;
@@ -117,6 +121,7 @@ private:
     std::unique_ptr<Match> m_match;
     RecoveryWriter m_recovery;
     WriteFailureNotices m_write_notices;
+    FileNotices* m_notices = nullptr;
     QWidget* m_screen = nullptr;
     ScoreListWnd* m_list = nullptr;
     ScoreNameWnd* m_name = nullptr;

@@ -1,11 +1,13 @@
 #include "shell/program.h"
 
 #include "com/arrange_loader.h"
-#include "platform/message_boxes.h"
 #include "platform/system_services.h"
 #include "settings/options_load.h"
+#include "shell/file_notices.h"
 #include "shell/screen_state_probe.h"
+#include "storage/auto_save.h"
 #include "storage/recovery_file.h"
+#include "storage/stale_files.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -31,7 +33,11 @@ OptionsEnvironment environment() {
 
 Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     const std::filesystem::path& tables = m_folders.settings_folder;
+    remove_stale_temporary_files(m_folders.recovery_folder, {recovery_file_name});
+    remove_stale_temporary_files(m_folders.settings_folder, {"dvk.ini"});
     load_options(m_folders.settings_file().string(), environment(), m_options);
+    remove_stale_temporary_files(auto_save_folder(m_options.auto_save_path, m_folders.data_folder),
+                                 {"*.csv"});
     m_checkout = load_arrange_table(tables / arrange_file_name(BuiltinTable::Checkout),
                                     BuiltinTable::Checkout);
     m_com = std::make_unique<ComTable>(
@@ -45,6 +51,7 @@ Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     context.checkout_table = &m_checkout;
     context.com_table = m_com.get();
     m_window = std::make_unique<MainWindow>(context, recover());
+    tell_refused_recovery();
     // The end-to-end tests name a file here and ask for the screen's state with SIGUSR1.
     const QString probe_path = qEnvironmentVariable("DVK_E2E_STATE");
     if (!probe_path.isEmpty()) {
@@ -68,17 +75,28 @@ std::optional<GameRecord> Program::recover() {
         }
         return std::move(load.game);
     case RecoveryLoadStatus::Unreadable:
-        MessageBoxes::error(nullptr, QString::fromStdString(load.reason));
-        keep_unloadable_recovery(path);
-        return std::nullopt;
     case RecoveryLoadStatus::NotLoadable:
-        keep_unloadable_recovery(path);
+        m_kept_recovery = keep_unloadable_recovery(path);
+        // An empty file holds no game to lose: it is replaced without a word.
+        if (std::error_code ignored;
+            !m_kept_recovery && !std::filesystem::is_empty(path, ignored)) {
+            m_unkept_reason = load.reason;
+        }
         return std::nullopt;
     case RecoveryLoadStatus::Disabled:
     case RecoveryLoadStatus::Missing:
         return std::nullopt;
     }
     return std::nullopt;
+}
+
+void Program::tell_refused_recovery() {
+    if (m_kept_recovery) {
+        m_window->fileNotices()->tell_kept_recovery(*m_kept_recovery);
+    } else if (m_unkept_reason) {
+        m_window->fileNotices()->tell_unkept_recovery(m_folders.recovery_file(),
+                                                      QString::fromStdString(*m_unkept_reason));
+    }
 }
 
 void Program::show() {

@@ -32,12 +32,17 @@ public:
 
 private:
     std::optional<GameRecord> recover();
+    // A refused recovery file is kept under a new name; the user learns where once the window
+    // is shown.
+    void tell_refused_recovery();
 
     ProgramFolders m_folders;
     AppOptions m_options;
     ArrangeTable m_checkout;
     std::unique_ptr<ComTable> m_com;
     std::unique_ptr<MainWindow> m_window;
+    std::optional<std::filesystem::path> m_kept_recovery; // where a refused saved game went
+    std::optional<std::string> m_unkept_reason;           // why a refused one could not be kept
 };
 
 } // namespace dvk

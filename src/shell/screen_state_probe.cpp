@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSaveFile>
 
 namespace dvk {
@@ -68,6 +69,9 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("title=") + window.windowTitle();
     lines << QStringLiteral("active_window=") + name_of(QApplication::activeWindow());
     lines << QStringLiteral("modal=") + name_of(QApplication::activeModalWidget());
+    if (const auto* box = qobject_cast<const QMessageBox*>(QApplication::activeModalWidget())) {
+        lines << QStringLiteral("modal.text=") + one_line(box->text());
+    }
     lines << QStringLiteral("popup=") + name_of(QApplication::activePopupWidget());
     lines << QStringLiteral("focus=") + name_of(QApplication::focusWidget());
     // A check box or radio button reached by its mnemonic is clicked a moment after it takes

@@ -81,9 +81,11 @@ void counter_block(CsvText& out, const GameRecord& game, std::string_view title,
                    std::initializer_list<std::pair<const std::string*, Counter>> rows) {
     bool first = true;
     for (const auto& [label, counter] : rows) {
-        pair_line(
-            out, first ? title : std::string_view(), *label,
-            [&](int p) -> std::optional<std::int32_t> { return player_of(game, p).game.*counter; });
+        // The binding is captured through a copy: clang before 16 cannot capture it directly.
+        pair_line(out, first ? title : std::string_view(), *label,
+                  [&, member = counter](int p) -> std::optional<std::int32_t> {
+                      return player_of(game, p).game.*member;
+                  });
         first = false;
     }
 }
@@ -104,8 +106,8 @@ void totals_block(CsvText& out, const GameRecord& game, const CsvLabels& labels)
          {std::pair{&labels.high_out, &StatisticsCounters::high_out},
           std::pair{&labels.best, &StatisticsCounters::best_leg},
           std::pair{&labels.worst, &StatisticsCounters::worst_leg}}) {
-        pair_line(out, {}, *label, [&](int p) -> std::optional<std::int32_t> {
-            const std::int32_t value = player_of(game, p).game.*counter;
+        pair_line(out, {}, *label, [&, member = counter](int p) -> std::optional<std::int32_t> {
+            const std::int32_t value = player_of(game, p).game.*member;
             return value > 0 ? std::optional<std::int32_t>(value) : std::nullopt;
         });
     }

@@ -66,6 +66,10 @@ void sync_folder(const std::filesystem::path& folder) {
 
 } // namespace
 
+std::string temporary_name_prefix(const std::filesystem::path& path) {
+    return path.string() + ".tmp-" + std::to_string(::getpid()) + "-";
+}
+
 std::string system_error_text(int error_number) {
     return std::system_category().message(error_number);
 }
@@ -148,7 +152,7 @@ FileContents read_whole_file(const std::filesystem::path& path, std::size_t max_
 
 FileStatus write_whole_file(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path folder = path.parent_path();
-    std::string temp_name = (path.string() + ".tmp-XXXXXX");
+    std::string temp_name = temporary_name_prefix(path) + "XXXXXX";
     const mode_t mode = permissions_for(path);
     Descriptor file(::mkostemp(temp_name.data(), O_CLOEXEC));
     if (!file.valid()) {

@@ -44,9 +44,13 @@ bool file_is_plain(const std::filesystem::path& path);
 FileContents read_whole_file(const std::filesystem::path& path,
                              std::size_t max_bytes = default_read_limit);
 
+// The start of the name of a temporary file for `path`: "<path>.tmp-<process id>-". The process
+// id tells a file that a killed run left behind from one that is being written.
+std::string temporary_name_prefix(const std::filesystem::path& path);
+
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to disk and renamed over `path`. On failure `path` is untouched and no
-// temporary file is left behind.
+// temporary file is left behind (unless the process is killed on the way).
 FileStatus write_whole_file(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes all of `bytes` to an open file, at `offset` when one is given, else at its position;

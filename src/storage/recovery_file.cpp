@@ -1,8 +1,10 @@
 #include "storage/recovery_file.h"
 
+#include "model/playable_values.h"
 #include "storage/byte_reader.h"
 #include "storage/file_helpers.h"
 #include "storage/recovery_layout.h"
+#include "storage/stale_files.h"
 
 #include <cstdint>
 #include <system_error>
@@ -57,6 +59,9 @@ std::string leg_problem(const LegRecord& leg, std::size_t& entries) {
     }
     if (leg.round < 0 || leg.capacity < leg.round || leg.rows < 0) {
         return "a leg has an impossible round, rows or capacity";
+    }
+    if (leg.capacity > max_leg_capacity) {
+        return "a leg holds more rounds than a leg can have";
     }
     // A failed enlargement keeps the arrays while the shown rows grew by one.
     if (leg.rows > static_cast<std::int64_t>(leg.capacity) + 1) {
@@ -141,6 +146,19 @@ std::string read_legs(ByteReader& in, GameRecord& game) {
     return read_current_leg(in, game, game.legs.back(), entries);
 }
 
+// Every number the game will be played with, from the options, the schedule and the record.
+std::string bound_loaded_values(RecoveryLoad& load) {
+    bound_game_options(load.options);
+    std::size_t entries = 0;
+    if (load.schedule) {
+        for (GameOptions& entry : *load.schedule) {
+            bound_game_options(entry);
+        }
+        entries = load.schedule->size();
+    }
+    return bound_game_record(load.game, entries);
+}
+
 } // namespace
 
 std::filesystem::path recovery_path(const std::filesystem::path& program_folder) {
@@ -168,6 +186,9 @@ RecoveryLoad parse_recovery(std::string_view bytes) {
         }
     }
     if (std::string problem = read_legs(in, result.game); !problem.empty()) {
+        return not_loadable(std::move(problem));
+    }
+    if (std::string problem = bound_loaded_values(result); !problem.empty()) {
         return not_loadable(std::move(problem));
     }
     result.status = RecoveryLoadStatus::Loaded;
@@ -205,16 +226,13 @@ bool delete_recovery(const std::filesystem::path& path, bool recovery_delete) {
     return !error;
 }
 
-bool keep_unloadable_recovery(const std::filesystem::path& path) {
+std::optional<std::filesystem::path> keep_unloadable_recovery(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error) ||
         std::filesystem::file_size(path, error) == 0 || error) {
-        return false;
+        return std::nullopt;
     }
-    std::filesystem::path kept = path;
-    kept += unloadable_suffix;
-    std::filesystem::rename(path, kept, error);
-    return !error;
+    return keep_under_new_name(path);
 }
 
 } // namespace dvk

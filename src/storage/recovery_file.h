@@ -12,8 +12,6 @@
 namespace dvk {
 
 inline constexpr const char* recovery_file_name = "dvk.tmp";
-// Appended to the name of a recovery file that could not be loaded ("dvk.tmp.bad").
-inline constexpr const char* unloadable_suffix = ".bad";
 
 enum class RecoveryLoadStatus {
     Loaded,
@@ -47,8 +45,9 @@ RecoveryLoad parse_recovery(std::string_view bytes);
 // Deletes the file when `recovery_delete` is set. Returns false only when deleting failed.
 bool delete_recovery(const std::filesystem::path& path, bool recovery_delete);
 
-// Renames a non-empty file that could not be loaded to its name plus ".bad" (replacing an
-// older one), so that a new match does not overwrite it. Returns whether it was kept.
-bool keep_unloadable_recovery(const std::filesystem::path& path);
+// Renames a non-empty file that could not be loaded to "dvk.tmp.bad", or "dvk.tmp.bad-2" and so
+// on when earlier ones are kept, so that a new match does not overwrite it. Returns where it was
+// kept, or nothing for an empty file or one that could not be renamed.
+std::optional<std::filesystem::path> keep_unloadable_recovery(const std::filesystem::path& path);
 
 } // namespace dvk

@@ -25,8 +25,9 @@ inline constexpr std::size_t leg_record_size = 148;
 inline constexpr std::size_t game_record_offset = 1 + options_size; // after the marker
 
 // Most score entries (`capacity` + 1 per leg) a recoverable game may hold: far beyond any real
-// game, small enough that a damaged file can never demand a large allocation.
-inline constexpr std::size_t max_score_entries = std::size_t{1} << 23U;
+// game (three hundred legs at the highest round limit), small enough that a damaged file can
+// never demand a large allocation.
+inline constexpr std::size_t max_score_entries = std::size_t{1} << 20U;
 
 // The part of a leg record a cell update rewrites: first_player, round, next_player, rows,
 // and with a changed capacity also capacity.

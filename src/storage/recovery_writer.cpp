@@ -3,11 +3,6 @@
 #include "storage/byte_writer.h"
 #include "storage/recovery_layout.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace dvk {
 
 namespace layout = recovery_layout;
@@ -34,6 +29,56 @@ std::string current_leg_arrays(const GameRecord& game) {
     return out.take();
 }
 
+// Where the score and the darts-at-double entry of a cell lie in the current leg's arrays.
+struct CellOffsets {
+    std::uint64_t score = 0;
+    std::uint64_t darts = 0;
+};
+
+CellOffsets cell_offsets(std::int64_t leg_offset, std::int32_t capacity, int player, int round) {
+    const std::uint64_t arrays = static_cast<std::uint64_t>(leg_offset) + layout::leg_record_size;
+    const std::uint64_t block =
+        arrays + static_cast<std::uint64_t>(player) * layout::player_arrays_size(capacity);
+    const auto r = static_cast<std::uint64_t>(round);
+    return {block + 2 * r, block + 2 * (static_cast<std::uint64_t>(capacity) + 1) + r};
+}
+
+std::string score_bytes(const GameRecord& game, int player, int round) {
+    ByteWriter out;
+    out.i16(game.current_leg().score(player, round));
+    return out.take();
+}
+
+std::string darts_bytes(const GameRecord& game, int player, int round) {
+    ByteWriter out;
+    out.i8(game.double_darts(player, round));
+    return out.take();
+}
+
+// The byte ranges in which `target` differs from `file`; ranges closer than a few bytes are
+// joined, since a write of a few unchanged bytes costs less than another write.
+std::vector<FilePatch> differences(const std::string& file, const std::string& target) {
+    constexpr std::size_t join_gap = 16;
+    std::vector<FilePatch> patches;
+    std::size_t i = 0;
+    while (i < target.size()) {
+        if (file[i] == target[i]) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        std::size_t same = 0;
+        while (end < target.size() && same < join_gap) {
+            same = file[end] == target[end] ? same + 1 : 0;
+            ++end;
+        }
+        end -= same;
+        patches.push_back({i, target.substr(i, end - i)});
+        i = end;
+    }
+    return patches;
+}
+
 } // namespace
 
 FileStatus RecoveryWriter::write(bool enabled, RecoveryWrite mode, const RecoveryContent& content,
@@ -56,8 +101,6 @@ FileStatus RecoveryWriter::write(bool enabled, RecoveryWrite mode, const Recover
 }
 
 FileStatus RecoveryWriter::write_complete(const RecoveryContent& content) {
-    m_leg_offset = -1;
-    m_capacity = 0;
     const GameRecord& game = content.game;
     ByteWriter out;
     out.u8(layout::file_marker);
@@ -75,7 +118,7 @@ FileStatus RecoveryWriter::write_complete(const RecoveryContent& content) {
     const auto leg_offset = static_cast<std::int64_t>(out.size());
     layout::write_leg_record(out, game.current_leg());
     layout::write_current_leg_arrays(out, game, game.current_leg());
-    return replace_file(out.bytes(), leg_offset, game.current_leg().capacity);
+    return store_whole(out.bytes(), leg_offset, game);
 }
 
 FileStatus RecoveryWriter::write_cell(const RecoveryContent& content, int player, int round) {
@@ -84,17 +127,16 @@ FileStatus RecoveryWriter::write_cell(const RecoveryContent& content, int player
     }
     const GameRecord& game = content.game;
     const LegRecord& leg = game.current_leg();
-    if (leg.capacity == m_capacity) {
-        if (is_player(player) && round >= 0 && round <= leg.capacity) {
-            if (auto status = update_cell_in_place(game, player, round)) {
-                return *status;
-            }
-        }
+    const bool in_arrays = is_player(player) && round >= 0 && round <= leg.capacity;
+    if (leg.capacity == m_capacity && in_arrays && !visit_entered(m_written_turn, player, round)) {
+        return write_visit_in_place(content, player, round);
+    }
+    if (!in_arrays) {
         return write_complete(content);
     }
-    // A grown leg needs its arrays written whole at the new size: the same bytes a patch of
-    // the header and the arrays gives, but written as a new file so a failure cannot leave
-    // half-written arrays behind.
+    // A corrected visit changes two entries that count at once, and a grown leg needs its
+    // arrays written whole at the new size: both replace the file, so that a kill cannot leave
+    // half of the change behind.
     std::string file = read_written_file();
     if (file.empty()) {
         return write_complete(content);
@@ -104,51 +146,42 @@ FileStatus RecoveryWriter::write_cell(const RecoveryContent& content, int player
     overlay(file, offset,
             std::string_view(header).substr(0, layout::leg_turn_state_with_capacity_size));
     overlay(file, offset + layout::leg_record_size, current_leg_arrays(game));
-    return replace_file(file, m_leg_offset, leg.capacity);
+    return store_whole(file, m_leg_offset, game);
 }
 
-std::optional<FileStatus> RecoveryWriter::update_cell_in_place(const GameRecord& game, int player,
-                                                               int round) {
-    const int fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    const auto leg_offset = static_cast<off_t>(m_leg_offset);
-    const auto arrays_offset = leg_offset + static_cast<off_t>(layout::leg_record_size);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size <
-            arrays_offset + static_cast<off_t>(layout::current_leg_arrays_size(m_capacity))) {
-        ::close(fd);
-        return std::nullopt;
-    }
+FileStatus RecoveryWriter::write_visit_in_place(const RecoveryContent& content, int player,
+                                                int round) {
+    const GameRecord& game = content.game;
     const LegRecord& leg = game.current_leg();
-    const std::string header = leg_record_bytes(leg);
-    ByteWriter score;
-    score.i16(leg.score(player, round));
-    ByteWriter darts;
-    darts.i8(game.double_darts(player, round));
-    const off_t player_offset =
-        arrays_offset +
-        static_cast<off_t>(player) * static_cast<off_t>(layout::player_arrays_size(m_capacity));
-    const off_t score_offset = player_offset + 2 * static_cast<off_t>(round);
-    const off_t darts_offset = player_offset + 2 * (static_cast<off_t>(m_capacity) + 1) + round;
-    const bool written =
-        write_fully(fd, std::string_view(header).substr(0, layout::leg_turn_state_size),
-                    leg_offset) &&
-        write_fully(fd, score.bytes(), score_offset) &&
-        write_fully(fd, darts.bytes(), darts_offset);
-    const int error_number = errno;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed) {
-        return failed(FileStatus::failure(system_error_text(written ? errno : error_number)));
+    const std::optional<std::uint64_t> size = m_disk->size(m_path);
+    const std::uint64_t arrays_end = static_cast<std::uint64_t>(m_leg_offset) +
+                                     layout::leg_record_size +
+                                     layout::current_leg_arrays_size(m_capacity);
+    if (!size || *size < arrays_end) {
+        return write_complete(content);
     }
-    return FileStatus::success();
+    // The entries first, where they do not count yet; the turn state that makes them count
+    // last. A kill between the writes leaves the visit not entered, never a different one.
+    const CellOffsets cell = cell_offsets(m_leg_offset, m_capacity, player, round);
+    const std::string header = leg_record_bytes(leg);
+    const FilePatch patches[] = {
+        {cell.score, score_bytes(game, player, round)},
+        {cell.darts, darts_bytes(game, player, round)},
+        {static_cast<std::uint64_t>(m_leg_offset), header.substr(0, layout::leg_turn_state_size)},
+    };
+    FileStatus status = m_disk->patch(m_path, patches);
+    if (!status) {
+        return failed(std::move(status));
+    }
+    remember(m_leg_offset, game);
+    return status;
 }
 
 FileStatus RecoveryWriter::write_new_leg(const RecoveryContent& content) {
     const GameRecord& game = content.game;
-    if (m_leg_offset < 0 || game.leg_index <= 0) {
+    // Only the leg that follows the one whose block the file ends with can take that block's
+    // place; Clear Scores in a later leg, say, rewrites the file whole.
+    if (m_leg_offset < 0 || game.leg_index <= 0 || m_leg_index != game.leg_index - 1) {
         return write_complete(content);
     }
     std::string file = read_written_file();
@@ -169,14 +202,14 @@ FileStatus RecoveryWriter::write_new_leg(const RecoveryContent& content) {
     layout::write_leg_record(current, game.current_leg());
     layout::write_current_leg_arrays(current, game, game.current_leg());
     overlay(file, leg_offset, current.bytes());
-    return replace_file(file, static_cast<std::int64_t>(leg_offset), game.current_leg().capacity);
+    return store_whole(file, static_cast<std::int64_t>(leg_offset), game);
 }
 
-std::string RecoveryWriter::read_written_file() const {
+std::string RecoveryWriter::read_written_file() {
     const std::size_t expected_end = static_cast<std::size_t>(m_leg_offset) +
                                      layout::leg_record_size +
                                      layout::current_leg_arrays_size(m_capacity);
-    FileContents contents = read_whole_file(m_path);
+    FileContents contents = m_disk->read(m_path);
     if (!contents.ok || contents.bytes.size() < expected_end ||
         static_cast<std::uint8_t>(contents.bytes.front()) != layout::file_marker) {
         return {};
@@ -184,15 +217,46 @@ std::string RecoveryWriter::read_written_file() const {
     return std::move(contents.bytes);
 }
 
-FileStatus RecoveryWriter::replace_file(const std::string& bytes, std::int64_t leg_offset,
-                                        std::int32_t capacity) {
-    FileStatus status = write_whole_file(m_path, bytes);
-    if (!status) {
-        return failed(std::move(status));
+FileStatus RecoveryWriter::store_whole(const std::string& bytes, std::int64_t leg_offset,
+                                       const GameRecord& game) {
+    FileStatus status = m_disk->replace(m_path, bytes);
+    if (status || patch_whole_in_place(bytes)) {
+        remember(leg_offset, game);
+        return FileStatus::success();
     }
+    return failed(std::move(status));
+}
+
+bool RecoveryWriter::patch_whole_in_place(const std::string& bytes) {
+    // Without room for a new file the old one can still take the new bytes where they differ,
+    // provided the file is a recovery file at least as long as they are (bytes after the last
+    // block are ignored on loading).
+    const FileContents file = m_disk->read(m_path);
+    if (!file.ok || file.bytes.size() < bytes.size() || file.bytes.empty() ||
+        static_cast<std::uint8_t>(file.bytes.front()) != layout::file_marker) {
+        return false;
+    }
+    std::vector<FilePatch> patches = differences(file.bytes, bytes);
+    if (patches.size() > 1) {
+        // While the file is rewritten it is marked as no recovery file, so that a kill in
+        // between leaves a file that is refused (and kept), never a mixture of two states.
+        patches.insert(patches.begin(), FilePatch{0, std::string(1, '\0')});
+        patches.push_back(FilePatch{0, std::string(1, static_cast<char>(layout::file_marker))});
+    }
+    return m_disk->patch(m_path, patches).ok;
+}
+
+void RecoveryWriter::remember(std::int64_t leg_offset, const GameRecord& game) {
+    const LegRecord& current_leg = game.current_leg();
     m_leg_offset = leg_offset;
-    m_capacity = capacity;
-    return status;
+    m_leg_index = game.leg_index;
+    m_capacity = current_leg.capacity;
+    m_written_turn = LegRecord{};
+    m_written_turn.first_player = current_leg.first_player;
+    m_written_turn.round = current_leg.round;
+    m_written_turn.next_player = current_leg.next_player;
+    m_written_turn.rows = current_leg.rows;
+    m_written_turn.capacity = current_leg.capacity;
 }
 
 FileStatus RecoveryWriter::failed(FileStatus status) {

@@ -4,6 +4,7 @@
 #include "model/game_options.h"
 #include "model/game_record.h"
 #include "storage/file_helpers.h"
+#include "storage/recovery_disk.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -22,12 +23,24 @@ struct RecoveryContent {
 };
 
 // Keeps the recovery file up to date while a game is played. It remembers where the current
-// leg's block starts and with which capacity its arrays were written, so that a visit only
-// rewrites its own cell. Every other change replaces the file atomically; after any failure
-// the next write is a complete rewrite.
+// leg's block starts, with which capacity its arrays were written and the turn state last
+// written, so that a visit only rewrites its own cell.
+//
+// A kill at any moment leaves a file that loads as the game before or after the change:
+//  - a visit in the open round writes its score and darts entries, where nothing counts yet,
+//    and then the turn state that makes them count;
+//  - every other change (a corrected visit, a grown leg, a new leg, a new game) replaces the
+//    file atomically.
+// When a replace fails (a full disk, a folder without write permission) the file is brought up
+// to date in place instead, as long as the new bytes fit into it.
 class RecoveryWriter {
 public:
     explicit RecoveryWriter(std::filesystem::path path) : m_path(std::move(path)) {}
+    // Writes through `disk`, which must outlive the writer.
+    RecoveryWriter(std::filesystem::path path, RecoveryDisk& disk)
+        : m_path(std::move(path)), m_disk(&disk) {}
+    RecoveryWriter(const RecoveryWriter&) = delete;
+    RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
     // Does nothing and succeeds when `enabled` is false. `player` and `round` name the changed
     // cell of the current leg for RecoveryWrite::Cell.
@@ -44,18 +57,23 @@ private:
     FileStatus write_complete(const RecoveryContent& content);
     FileStatus write_cell(const RecoveryContent& content, int player, int round);
     FileStatus write_new_leg(const RecoveryContent& content);
-    // std::nullopt when the file is not there to be patched and must be written whole.
-    std::optional<FileStatus> update_cell_in_place(const GameRecord& game, int player, int round);
+    FileStatus write_visit_in_place(const RecoveryContent& content, int player, int round);
     // The file as last written by this writer, or an empty string when it is missing or does
     // not hold the current leg's block where it is expected.
-    std::string read_written_file() const;
-    FileStatus replace_file(const std::string& bytes, std::int64_t leg_offset,
-                            std::int32_t capacity);
+    std::string read_written_file();
+    FileStatus store_whole(const std::string& bytes, std::int64_t leg_offset,
+                           const GameRecord& game);
+    bool patch_whole_in_place(const std::string& bytes);
+    void remember(std::int64_t leg_offset, const GameRecord& game);
     FileStatus failed(FileStatus status);
 
     std::filesystem::path m_path;
+    FileRecoveryDisk m_files;
+    RecoveryDisk* m_disk = &m_files;
     std::int64_t m_leg_offset = -1;
     std::int32_t m_capacity = 0;
+    std::int32_t m_leg_index = 0; // the leg whose block starts at m_leg_offset
+    LegRecord m_written_turn;     // the turn state of the current leg as the file holds it
 };
 
 } // namespace dvk

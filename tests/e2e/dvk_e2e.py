@@ -123,7 +123,7 @@ class Dvk:
 
     # --- the process -----------------------------------------------------------------------
 
-    def start(self):
+    def start(self, env=None):
         home = self.path("home")
         os.makedirs(home, exist_ok=True)
         runtime = self.path("runtime")
@@ -138,6 +138,7 @@ class Dvk:
             "LANG": "C.UTF-8",
             "LC_ALL": "C.UTF-8",
             "LANGUAGE": "en",
+            **(env or {}),
         }
         env.pop("DVK_FOLDERS", None)
         if self.folders:
@@ -174,6 +175,13 @@ class Dvk:
     def kill9(self):
         self.process.send_signal(signal.SIGKILL)
         self.process.wait()
+
+    def wait_stopped(self):
+        """Waits until the process has stopped itself with SIGSTOP."""
+        def stopped():
+            with open(f"/proc/{self.process.pid}/stat", encoding="utf-8") as f:
+                return f.read().rsplit(")", 1)[1].split()[0] in ("T", "t")
+        wait_until(stopped, "dvk to stop")
 
     def exit_by_menu(self):
         """Game > Exit, answered Yes; the process must end with code 0."""
@@ -317,14 +325,14 @@ class E2ETestCase(unittest.TestCase):
         self.displays.append(display)
         return display
 
-    def launch(self, ini=None, folder=None, display=None):
+    def launch(self, ini=None, folder=None, display=None, env=None):
         program = Dvk(display or self.display, folder=folder, ini=ini)
         self.programs.append(program)
-        return program.start()
+        return program.start(env)
 
-    def start_game(self, ini=None):
+    def start_game(self, ini=None, env=None):
         """A fresh start: the game option dialog opens and Enter confirms it."""
-        dvk = self.launch(ini)
+        dvk = self.launch(ini, env=env)
         dvk.wait_window("^Game Option$")
         dvk.wait_state(lambda s: s["modal"] != "", "the game option dialog to be active")
         dvk.key("Return")
@@ -350,6 +358,21 @@ class E2ETestCase(unittest.TestCase):
         dvk.key("Return")  # only "3rd dart" can score 121
         dvk.wait_window("^" + re.escape(winner) + "$")  # "Game shot 3 dart. (6 darts)"
         dvk.key("Return")
+
+
+def entered_visits(saved):
+    """Per leg, each player's visits that count, as a restarted program shows them."""
+    legs = []
+    for leg in saved["game"]["legs"]:
+        first, open_round, next_player = leg["first_player"], leg["round"], leg["next_player"]
+        visits = [[], []]
+        for player in (0, 1):
+            for index, score in enumerate(leg["scores"][player]):
+                if index < open_round or (index == open_round and player == first
+                                          and next_player != first):
+                    visits[player].append(score)
+        legs.append(visits)
+    return legs
 
 
 def ini_text(sections):

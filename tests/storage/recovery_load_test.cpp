@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"winnerThree", leg1_offset + 32, 3, "player"},
         Corruption{"negativeFinishedRound", leg0_offset + 4, -1, "impossible"},
         Corruption{"finishedRoundBeyondTheFile", leg1_offset + 4, 0x7FFFFFF0, "cut short"},
-        Corruption{"finishedCapacityBeyondAnyGame", leg0_offset + 16, 0x7FFFFFFF, "more scores"},
+        Corruption{"finishedCapacityBeyondAnyGame", leg0_offset + 16, 0x7FFFFFFF, "more rounds"},
         Corruption{"negativeFinishedRows", leg0_offset + 12, -4, "impossible"},
         Corruption{"negativeCurrentRound", current_offset + 4, -1, "impossible"},
         Corruption{"currentRoundAboveCapacity", current_offset + 4, 11, "impossible"},
@@ -159,7 +159,7 @@ TEST_F(RecoveryFileTest, emptyOrForeignFileIsIgnoredAndOnlyANonEmptyOneIsKept) {
     const std::string foreign = "[game]\r\nstart_score=501\r\n" + std::string(300, ' ');
     test::put_file(path(), foreign);
     EXPECT_EQ(load_recovery(path(), true).status, RecoveryLoadStatus::NotLoadable);
-    EXPECT_TRUE(keep_unloadable_recovery(path()));
+    EXPECT_EQ(keep_unloadable_recovery(path()), folder / "dvk.tmp.bad");
     EXPECT_FALSE(std::filesystem::exists(path()));
     EXPECT_EQ(test::file_bytes(folder / "dvk.tmp.bad"), foreign);
 }

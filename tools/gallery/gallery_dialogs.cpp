@@ -5,9 +5,14 @@
 #include "com/com_table.h"
 #include "dialogs/com_throw_dialog.h"
 #include "dialogs/game_option_dialog.h"
+#include "platform/dialog_script.h"
+#include "platform/message_boxes.h"
 #include "settings/app_options.h"
+#include "shell/file_notices.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 
 namespace dvk {
@@ -75,12 +80,41 @@ void render_com_throw(const QString& folder) {
     save(dialog, folder, QStringLiteral("com_throw_two_darts"));
 }
 
+// The boxes that tell about the program's own files, as the user sees them.
+void render_file_notices(const QString& folder) {
+    DialogScript script;
+    QWidget owner;
+    FileNotices notices(&owner);
+    notices.tell_kept_recovery("/home/ines/dvk/dvk.tmp.bad-2");
+    notices.tell_write({WriteNotice::Kind::Failed, WriteTarget::Recovery, "/home/ines/dvk/dvk.tmp",
+                        "No space left on device"});
+    notices.tell_write(
+        {WriteNotice::Kind::Succeeded, WriteTarget::Recovery, "/home/ines/dvk/dvk.tmp", ""});
+    notices.tell_write({WriteNotice::Kind::Failed, WriteTarget::Settings, "/home/ines/dvk/dvk.ini",
+                        "Read-only file system"});
+    notices.show_pending();
+    const QStringList names = {
+        QStringLiteral("notice_recovery_kept"), QStringLiteral("notice_recovery_failed"),
+        QStringLiteral("notice_recovery_saved_again"), QStringLiteral("notice_settings_failed")};
+    const QList<MessageBoxes::Shown> shown = MessageBoxes::shown(script);
+    for (qsizetype i = 0; i < shown.size() && i < names.size(); ++i) {
+        const bool warning = shown[i].icon == MessageBoxes::Icon::Warning;
+        QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Information, shown[i].caption,
+                        shown[i].text, QMessageBox::Ok);
+        // A message box lays its text out when it is shown.
+        box.show();
+        QApplication::processEvents();
+        save(box, folder, names[i]);
+    }
+}
+
 } // namespace
 
 void render_dialog_gallery(const QString& folder) {
     QDir().mkpath(folder);
     render_game_options(folder);
     render_com_throw(folder);
+    render_file_notices(folder);
 }
 
 } // namespace dvk

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "fuzz_input.h"
+#include "match/automatic_ports.h"
+#include "storage/recovery_writer.h"
+
+#include <map>
+#include <string>
+
+namespace dvk::fuzz {
+
+// A recovery file kept in memory. Replacing can be made to fail, as on a full disk, so that
+// the writer's way around it is fuzzed as well.
+class MemoryDisk final : public RecoveryDisk {
+public:
+    bool replace_fails = false;
+
+    FileContents read(const std::filesystem::path& path) override {
+        FileContents contents;
+        const auto found = m_files.find(path.string());
+        contents.ok = found != m_files.end();
+        contents.missing = !contents.ok;
+        if (contents.ok) {
+            contents.bytes = found->second;
+        }
+        return contents;
+    }
+    std::optional<std::uint64_t> size(const std::filesystem::path& path) override {
+        const auto found = m_files.find(path.string());
+        if (found == m_files.end()) {
+            return std::nullopt;
+        }
+        return found->second.size();
+    }
+    FileStatus replace(const std::filesystem::path& path, std::string_view bytes) override {
+        if (replace_fails) {
+            return FileStatus::failure("No space left on device");
+        }
+        m_files[path.string()] = std::string(bytes);
+        return FileStatus::success();
+    }
+    FileStatus patch(const std::filesystem::path& path,
+                     std::span<const FilePatch> patches) override {
+        const auto found = m_files.find(path.string());
+        if (found == m_files.end()) {
+            return FileStatus::failure("No such file or directory");
+        }
+        for (const FilePatch& patch : patches) {
+            if (patch.offset + patch.bytes.size() > found->second.size()) {
+                return FileStatus::failure("Invalid argument");
+            }
+            found->second.replace(patch.offset, patch.bytes.size(), patch.bytes);
+        }
+        return FileStatus::success();
+    }
+
+private:
+    std::map<std::string, std::string> m_files;
+};
+
+// Every question of the match answered from the fuzzer's bytes; the recovery file is written
+// to memory as the program writes it to disk.
+class FuzzPorts final : public AutomaticPorts {
+public:
+    FuzzPorts(FuzzInput& in, const AppOptions& settings)
+        : m_in(in), m_settings(settings), m_writer("dvk.tmp", disk) {}
+
+    MemoryDisk disk;
+    // Set after a write the writer reported as done; the file must then hold the game.
+    bool written = false;
+
+    int ask_checkout_darts(int) override { return m_in.number(0, 3); }
+    int ask_double_darts(int shown, int, int) override {
+        return m_in.flag() ? shown : m_in.number(0, 255);
+    }
+    bool confirm_game_shot(int, int, bool, const std::string&) override { return !m_in.flag(); }
+    int choose_diddle_winner(const std::string&, const std::string&) override {
+        return m_in.number(-1, 1);
+    }
+    bool confirm_check_in(int, const std::string&) override { return !m_in.flag(); }
+    bool ask_yes_no(Question) override { return !m_in.flag(); }
+    void write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
+                        int round) override {
+        disk.replace_fails = (m_in.byte() & 0x0F) == 0;
+        written =
+            m_writer
+                .write(true, mode, RecoveryContent{m_settings.game, m_settings.schedule, game},
+                       player, round)
+                .ok;
+    }
+
+private:
+    FuzzInput& m_in;
+    const AppOptions& m_settings;
+    RecoveryWriter m_writer;
+};
+
+} // namespace dvk::fuzz

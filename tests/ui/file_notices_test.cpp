@@ -1,0 +1,167 @@
+// What the user is told about the program's own files: a saved game that could not be
+// continued, and writes of the recovery file and the settings that fail and work again. Also
+// what start-up clears away: temporary files that a killed run left behind.
+
+#include "platform/dialog_script.h"
+#include "platform/message_boxes.h"
+#include "screen/score_edit.h"
+#include "screen/score_list_wnd.h"
+#include "shell/program.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace dvk;
+
+class FileNoticesTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<DialogScript> m_script;
+    std::unique_ptr<Program> m_program;
+
+    QString path(const QString& name) const { return m_folder.filePath(name); }
+
+    void put(const QString& name, const QByteArray& bytes) {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray contents(const QString& name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Starts the program in the test folder; a fresh start's game option dialog is answered.
+    void start() {
+        m_script->push_answer(QStringLiteral("GameOptionDialog"),
+                              QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+                                          {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
+        m_program = std::make_unique<Program>(m_folder.path().toStdString());
+        m_program->window().setCloseWithoutAsking(true);
+        m_program->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+        QTRY_COMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
+    }
+
+    void stop() { m_program.reset(); }
+
+    QStringList texts() const {
+        QStringList shown;
+        for (const MessageBoxes::Shown& box : MessageBoxes::shown(*m_script)) {
+            shown.append(box.text);
+        }
+        return shown;
+    }
+
+    void typeVisit(int points) {
+        ScoreEdit* edit = m_program->window().scoreList()->edit();
+        QTest::keyClicks(edit, QString::number(points));
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+private Q_SLOTS:
+    void init() {
+        QVERIFY(m_folder.isValid());
+        QDir(m_folder.path()).removeRecursively();
+        QDir().mkpath(m_folder.path());
+        m_script = std::make_unique<DialogScript>();
+    }
+
+    void cleanup() {
+        stop();
+        m_script.reset();
+    }
+
+    void refusedSavedGamesAreEachKeptAndTold() {
+        put(QStringLiteral("dvk.tmp"), "not a saved game");
+        start();
+        const QString first = path(QStringLiteral("dvk.tmp.bad"));
+        QCOMPARE(texts(),
+                 QStringList{QStringLiteral("The saved game could not be continued and was "
+                                            "kept as '%1'.")
+                                 .arg(first)});
+        QCOMPARE(MessageBoxes::shown(*m_script).first().icon, MessageBoxes::Icon::Warning);
+        // The box comes before the game option dialog of the new match.
+        QCOMPARE(m_script->calls().first().dialog, QString::fromLatin1(MessageBoxes::dialog_name));
+        stop();
+
+        put(QStringLiteral("dvk.tmp"), QByteArray("\x1A") + QByteArray(200, 'x'));
+        m_script = std::make_unique<DialogScript>();
+        start();
+        QVERIFY(texts().first().contains(path(QStringLiteral("dvk.tmp.bad-2"))));
+        QCOMPARE(contents(QStringLiteral("dvk.tmp.bad")), QByteArray("not a saved game"));
+    }
+
+    void anEmptySavedGameIsReplacedWithoutAWord() {
+        put(QStringLiteral("dvk.tmp"), QByteArray());
+        start();
+        QCOMPARE(texts(), QStringList());
+        QVERIFY(!QFile::exists(path(QStringLiteral("dvk.tmp.bad"))));
+    }
+
+    void temporaryFilesOfAKilledRunAreRemovedAtStart() {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::_exit(0);
+        }
+        ::waitpid(child, nullptr, 0);
+        const QString stale = QStringLiteral("dvk.tmp.tmp-%1-AbC123").arg(child);
+        const QString settings = QStringLiteral("dvk.ini.tmp-%1-0").arg(child);
+        const QString csv = QStringLiteral("data/501_20261208_101500.csv.tmp-%1-Xy12Zz").arg(child);
+        QDir(m_folder.path()).mkdir(QStringLiteral("data"));
+        for (const QString& name : {stale, settings, csv, QStringLiteral("notes.txt.tmp-1-x")}) {
+            put(name, "half a file");
+        }
+        start();
+        QVERIFY(!QFile::exists(path(stale)));
+        QVERIFY(!QFile::exists(path(settings)));
+        QVERIFY(!QFile::exists(path(csv)));
+        QVERIFY(QFile::exists(path(QStringLiteral("notes.txt.tmp-1-x"))));
+    }
+
+    void failingRecoveryWritesAreToldOnceAndAgainWhenTheyWork() {
+        // A folder where the file belongs: no write can replace it.
+        QDir(m_folder.path()).mkdir(QStringLiteral("dvk.tmp"));
+        start();
+        QTRY_COMPARE(texts().size(), 1);
+        const QString failed = texts().first();
+        QVERIFY(
+            failed.startsWith(QStringLiteral("The game in progress could not be saved to '%1' (")
+                                  .arg(path(QStringLiteral("dvk.tmp")))));
+        typeVisit(60);
+        typeVisit(45);
+        QTest::qWait(20);
+        QCOMPARE(texts().size(), 1);
+
+        QDir(m_folder.path()).rmdir(QStringLiteral("dvk.tmp"));
+        typeVisit(100);
+        QTRY_COMPARE(texts().size(), 2);
+        QCOMPARE(texts().last(), QStringLiteral("The game in progress is saved to '%1' again.")
+                                     .arg(path(QStringLiteral("dvk.tmp"))));
+        QCOMPARE(MessageBoxes::shown(*m_script).last().icon, MessageBoxes::Icon::Information);
+        QVERIFY(QFileInfo(path(QStringLiteral("dvk.tmp"))).isFile());
+    }
+
+    void settingsThatCannotBeSavedAreToldWhenTheWindowCloses() {
+        QDir(m_folder.path()).mkdir(QStringLiteral("dvk.ini"));
+        start();
+        QVERIFY(texts().isEmpty());
+        m_program->window().close();
+        QCOMPARE(texts().size(), 1);
+        QVERIFY(
+            texts().first().startsWith(QStringLiteral("The settings could not be saved to '%1' (")
+                                           .arg(path(QStringLiteral("dvk.ini")))));
+    }
+};
+
+QTEST_MAIN(FileNoticesTest)
+#include "file_notices_test.moc"
