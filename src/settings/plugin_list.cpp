@@ -1,6 +1,7 @@
 #include "settings/plugin_list.h"
 
 #include "model/text_cut.h"
+#include "settings/options_load.h"
 
 #include <algorithm>
 #include <limits>
@@ -69,9 +70,13 @@ bool PluginRows::set_cmd_line(std::size_t row, std::string_view cmd_line) {
     return true;
 }
 
-void PluginRows::add_functions(std::string_view lib_file_path,
-                               const std::vector<PluginFunctionInfo>& functions) {
+std::size_t PluginRows::add_functions(std::string_view lib_file_path,
+                                      const std::vector<PluginFunctionInfo>& functions) {
+    const std::size_t before = m_rows.size();
     for (const PluginFunctionInfo& function : functions) {
+        if (m_rows.size() >= max_plugin_entries) {
+            break;
+        }
         PluginConfig config;
         config.title = cut_to_bytes(function.title, max_path_bytes);
         config.lib_file_path = cut_to_bytes(lib_file_path, max_path_bytes);
@@ -79,6 +84,7 @@ void PluginRows::add_functions(std::string_view lib_file_path,
         config.cmd_line = cut_to_bytes(function.cmd_line, max_path_bytes);
         m_rows.push_back({std::move(config), -1});
     }
+    return m_rows.size() - before;
 }
 
 std::vector<PluginConfig> PluginRows::configs() const {

@@ -62,9 +62,11 @@ public:
     bool set_key(std::size_t row, std::int32_t modifiers, std::int32_t key);
     // The command line a function's settings left in its block.
     bool set_cmd_line(std::size_t row, std::string_view cmd_line);
-    // Appends one row per function of the library at `lib_file_path`, without a shortcut.
-    void add_functions(std::string_view lib_file_path,
-                       const std::vector<PluginFunctionInfo>& functions);
+    // Appends one row per function of the library at `lib_file_path`, without a shortcut,
+    // while the list stays within what the settings keep (a longer list would lose its tail at
+    // the next start). The answer is the number of rows added.
+    std::size_t add_functions(std::string_view lib_file_path,
+                              const std::vector<PluginFunctionInfo>& functions);
 
     // The plug-in list of the rows, in their order.
     std::vector<PluginConfig> configs() const;

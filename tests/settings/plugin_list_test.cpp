@@ -1,3 +1,4 @@
+#include "settings/options_load.h"
 #include "settings/plugin_list.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,17 @@ TEST(PluginRows, aCancelledPageLeavesTheListAsItWas) {
     rows.set_key(0, modifier_ctrl, 'B');
     // Nothing reaches the options until the rows are applied.
     EXPECT_EQ(PluginRows(list).configs(), list);
+}
+
+// The settings keep so many entries; rows beyond them would be gone at the next start.
+TEST(PluginRows, addingStopsWhereTheSettingsStopKeepingEntries) {
+    PluginRows rows({entry("a")});
+    const std::vector<PluginFunctionInfo> many(max_plugin_entries, {"Title", "function", ""});
+    EXPECT_EQ(rows.add_functions("/opt/many.so", many), max_plugin_entries - 1);
+    EXPECT_EQ(rows.size(), max_plugin_entries);
+    EXPECT_EQ(rows.add_functions("/opt/one.so", {{"One", "one", ""}}), 0U);
+    rows.remove(0);
+    EXPECT_EQ(rows.add_functions("/opt/one.so", {{"One", "one", ""}}), 1U);
 }
 
 TEST(PluginRows, aLibraryWithThreeFunctionsGivesThreeRowsSharingItsPath) {
