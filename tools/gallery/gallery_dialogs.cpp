@@ -55,7 +55,7 @@ void render_game_options(const QString& folder) {
     long_names.leg_limit = 1;
     long_names.change_first = 1;
     long_names.p1_name = std::string(62, 'W');
-    long_names.p2_name = "Maximilian Alexander von Hohenzollern-Sigmaringen der Dritte";
+    long_names.p2_name = "Maximiliane Adalberta von Rosenquist-Eichenhain die Dritte";
     long_names.p1_start_score = 99999;
     app.name_list = {long_names.p1_name, long_names.p2_name, "Nora Castell"};
     {
