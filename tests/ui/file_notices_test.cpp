@@ -8,6 +8,8 @@
 #include "screen/score_list_wnd.h"
 #include "shell/program.h"
 
+#include "program_under_test.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -19,22 +21,10 @@
 
 using namespace dvk;
 
-class FileNoticesTest : public QObject {
+class FileNoticesTest : public QObject, private ProgramUnderTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<DialogScript> m_script;
-    std::unique_ptr<Program> m_program;
-
-    QString path(const QString& name) const { return m_folder.filePath(name); }
-
-    void put(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
     QByteArray contents(const QString& name) const {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -42,17 +32,10 @@ private:
 
     // Starts the program in the test folder; a fresh start's game option dialog is answered.
     void start() {
-        m_script->push_answer(QStringLiteral("GameOptionDialog"),
-                              QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
-                                          {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
-        m_program = std::make_unique<Program>(m_folder.path().toStdString());
-        m_program->window().setCloseWithoutAsking(true);
-        m_program->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->window()));
+        ProgramUnderTest::start(QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+                                            {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
         QTRY_COMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
     }
-
-    void stop() { m_program.reset(); }
 
     QStringList texts() const {
         QStringList shown;
@@ -62,24 +45,11 @@ private:
         return shown;
     }
 
-    void typeVisit(int points) {
-        ScoreEdit* edit = m_program->window().scoreList()->edit();
-        QTest::keyClicks(edit, QString::number(points));
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
+    void typeVisit(int points) { type(QString::number(points)); }
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(m_folder.isValid());
-        QDir(m_folder.path()).removeRecursively();
-        QDir().mkpath(m_folder.path());
-        m_script = std::make_unique<DialogScript>();
-    }
-
-    void cleanup() {
-        stop();
-        m_script.reset();
-    }
+    void init() { prepare(); }
+    void cleanup() { finish(); }
 
     void refusedSavedGamesAreEachKeptAndTold() {
         put(QStringLiteral("dvk.tmp"), "not a saved game");

@@ -9,6 +9,8 @@
 #include "shell/main_menu.h"
 #include "shell/program.h"
 
+#include "program_under_test.h"
+
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -30,64 +32,17 @@ QVariantMap two_players() {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, private ProgramUnderTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<DialogScript> m_script;
-    std::unique_ptr<Program> m_program;
-
-    MainWindow& window() { return m_program->window(); }
-    ScoreEdit* edit() { return window().scoreList()->edit(); }
-    const GameRecord& game() { return window().match().game(); }
     InputCell cell() { return window().match().sheet().input_cell(); }
 
-    // Starts the program in the test folder; a fresh start answers the game option dialog.
-    void start(const QVariant& game_options = QVariant()) {
-        m_program = std::make_unique<Program>(m_folder.path().toStdString());
-        window().setCloseWithoutAsking(true);
-        window().resize(900, 640);
-        if (game_options.isValid()) {
-            m_script->push_answer(QStringLiteral("GameOptionDialog"), game_options);
-        }
-        m_program->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
-        QTest::qWait(20);
-    }
-
-    void stop() { m_program.reset(); }
-
-    void writeSettings(const QString& text) {
-        QFile file(m_folder.filePath(QStringLiteral("dvk.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-    }
-
-    void type(const QString& digits, Qt::Key key = Qt::Key_Return,
-              Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClicks(edit(), digits);
-        QTest::keyClick(edit(), key, modifiers);
-    }
-
-    void visits(std::initializer_list<int> points) {
-        for (int p : points) {
-            type(QString::number(p));
-        }
-    }
+    void writeSettings(const QString& text) { put(QStringLiteral("dvk.ini"), text.toUtf8()); }
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(m_folder.isValid());
-        QDir(m_folder.path()).removeRecursively();
-        QDir().mkpath(m_folder.path());
-        m_script = std::make_unique<DialogScript>();
-    }
-
-    void cleanup() {
-        stop();
-        m_script.reset();
-    }
+    void init() { prepare(); }
+    void cleanup() { finish(); }
 
     void freshStartOpensGameOptionsAndAWholeLegIsTyped() {
         start(two_players());

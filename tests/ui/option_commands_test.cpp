@@ -17,6 +17,8 @@
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
 #include "shell/program.h"
+
+#include "program_under_test.h"
 #include "storage/recovery_file.h"
 
 #include <QAction>
@@ -54,35 +56,16 @@ QPushButton* named_button(QWidget* parent, const char* name) {
 
 } // namespace
 
-class OptionCommandsTest : public QObject {
+class OptionCommandsTest : public QObject, private ProgramUnderTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<DialogScript> m_script;
-    std::unique_ptr<Program> m_program;
-
-    MainWindow& window() { return m_program->window(); }
     AppOptions& options() { return m_program->options(); }
-    const GameRecord& game() { return window().match().game(); }
-    ScoreEdit* edit() { return window().scoreList()->edit(); }
-    QString settings_path() const { return m_folder.filePath(QStringLiteral("dvk.ini")); }
+    QString settings_path() const { return path(QStringLiteral("dvk.ini")); }
 
     void start() {
-        m_program = std::make_unique<Program>(m_folder.path().toStdString());
-        window().setCloseWithoutAsking(true);
-        window().resize(900, 640);
-        m_script->push_answer(QStringLiteral("GameOptionDialog"),
-                              QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
-                                          {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
-        m_program->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
-        QTest::qWait(20);
-    }
-
-    void type(int points) {
-        QTest::keyClicks(edit(), QString::number(points));
-        QTest::keyClick(edit(), Qt::Key_Return);
+        ProgramUnderTest::start(QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+                                            {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
     }
 
     // Runs a command whose dialog `driver` works as the user would.
@@ -114,16 +97,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(m_folder.isValid());
-        QDir(m_folder.path()).removeRecursively();
-        QDir().mkpath(m_folder.path());
-        m_script = std::make_unique<DialogScript>();
-    }
-    void cleanup() {
-        m_program.reset();
-        m_script.reset();
-    }
+    void init() { prepare(); }
+    void cleanup() { finish(); }
 
     void menuCommandsAreOffered() {
         start();
@@ -247,7 +222,7 @@ private Q_SLOTS:
         m_script->push_answer(QStringLiteral("CheckOutDialog"), 3);
         MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::Ok});
         for (int points : {180, 0, 121}) {
-            type(points);
+            type(QString::number(points));
         }
         QCOMPARE(game().game_index, 1);
         QCOMPARE(game().players[0].sets_won, 1);
@@ -279,7 +254,7 @@ private Q_SLOTS:
         QCOMPARE(recovered.game.start_score, 701);
 
         // Once a visit is in, the current game is locked too and plays on unchanged.
-        type(100);
+        type(QStringLiteral("100"));
         run_with(QStringLiteral("ScheduleDialog"), command::modify_schedule, [&](QDialog& dialog) {
             auto& schedule = static_cast<ScheduleDialog&>(dialog);
             [&] { QVERIFY(schedule.model().is_locked(1)); }();

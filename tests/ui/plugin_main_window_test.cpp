@@ -1,13 +1,15 @@
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
 #include "plugins/plugin_host.h"
-#include "settings/plugin_list.h"
 #include "screen/score_edit.h"
 #include "screen/score_list_wnd.h"
+#include "settings/plugin_list.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
 #include "shell/plugin_commands.h"
 #include "shell/program.h"
+
+#include "program_under_test.h"
 
 #include <QAction>
 #include <QMenu>
@@ -52,16 +54,10 @@ QString plugin_section(const QList<Entry>& entries) {
 
 } // namespace
 
-class PluginMainWindowTest : public QObject {
+class PluginMainWindowTest : public QObject, private ProgramUnderTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<DialogScript> m_script;
-    std::unique_ptr<Program> m_program;
-
-    MainWindow& window() { return m_program->window(); }
-    ScoreEdit* edit() { return window().scoreList()->edit(); }
     QString log_path() const { return m_folder.filePath(QStringLiteral("log.txt")); }
 
     QStringList log() const {
@@ -73,17 +69,9 @@ private:
     }
 
     void start(const QList<Entry>& entries) {
-        QFile file(m_folder.filePath(QStringLiteral("dvk.ini")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(plugin_section(entries).toUtf8());
-        file.close();
-        m_script->push_answer(QStringLiteral("GameOptionDialog"),
-                              QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
-                                          {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
-        m_program = std::make_unique<Program>(m_folder.path().toStdString());
-        window().setCloseWithoutAsking(true);
-        m_program->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        put(QStringLiteral("dvk.ini"), plugin_section(entries).toUtf8());
+        ProgramUnderTest::start(QVariantMap{{QStringLiteral("p1_name"), QStringLiteral("Ann")},
+                                            {QStringLiteral("p2_name"), QStringLiteral("Bob")}});
         QTRY_COMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
     }
 
@@ -96,18 +84,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(m_folder.isValid());
-        QFile::remove(log_path());
-        QFile::remove(m_folder.filePath(QStringLiteral("dvk.ini")));
-        QFile::remove(m_folder.filePath(QStringLiteral("dvk.tmp")));
-        m_script = std::make_unique<DialogScript>();
-    }
-
-    void cleanup() {
-        m_program.reset();
-        m_script.reset();
-    }
+    void init() { prepare(); }
+    void cleanup() { finish(); }
 
     void theToolsMenuListsMenuFunctionsWithTheirKeys() {
         start({{QStringLiteral("First"), test_plugin(QStringLiteral("trio")),

@@ -9,6 +9,8 @@
 #include "shell/main_menu.h"
 #include "shell/program.h"
 
+#include "program_under_test.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -39,34 +41,15 @@ QByteArray read_file(const QString& path) {
 
 } // namespace
 
-class RecordsCommandsTest : public QObject {
+class RecordsCommandsTest : public QObject, private ProgramUnderTest {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<DialogScript> m_script;
-    std::unique_ptr<Program> m_program;
-
-    MainWindow& window() { return m_program->window(); }
-    ScoreEdit* edit() { return window().scoreList()->edit(); }
-    const GameRecord& game() { return window().match().game(); }
-
     void start(const QVariantMap& game_options, bool auto_save = false) {
-        m_program = std::make_unique<Program>(m_folder.path().toStdString());
-        window().setCloseWithoutAsking(true);
+        create();
         window().options().auto_save = auto_save ? 1 : 0;
-        window().resize(900, 640);
-        m_script->push_answer(QStringLiteral("GameOptionDialog"), game_options);
-        m_program->show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+        show(game_options);
         QTRY_COMPARE(m_script->calls_of(QStringLiteral("GameOptionDialog")).size(), 1);
-    }
-
-    void visits(std::initializer_list<int> points) {
-        for (int p : points) {
-            QTest::keyClicks(edit(), QString::number(p));
-            QTest::keyClick(edit(), Qt::Key_Return);
-        }
     }
 
     // 180, 0 and a three-dart 121 win a leg of 301 for the first thrower.
@@ -92,17 +75,8 @@ private:
     }
 
 private Q_SLOTS:
-    void init() {
-        QVERIFY(m_folder.isValid());
-        QDir(m_folder.path()).removeRecursively();
-        QDir().mkpath(m_folder.path());
-        m_script = std::make_unique<DialogScript>();
-    }
-
-    void cleanup() {
-        m_program.reset();
-        m_script.reset();
-    }
+    void init() { prepare(); }
+    void cleanup() { finish(); }
 
     void keysAndMenuOpenTheRecordDialogs() {
         start(games_of(3, true));
