@@ -178,6 +178,7 @@ void MainWindow::optionsConfirmed() {
     }
     layoutChildren();
     rebuildKeys();
+    m_plugins->listChanged();
     m_screen->update();
 }
 
