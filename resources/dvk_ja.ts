@@ -1112,6 +1112,72 @@ Qt %1 で作成。</translation>
     </message>
 </context>
 <context>
+    <name>dvk::PluginKeyDialog</name>
+    <message>
+        <source>Select key</source>
+        <translation>キーの選択</translation>
+    </message>
+    <message>
+        <source>Shortcut key</source>
+        <translation>ショートカットキー</translation>
+    </message>
+    <message>
+        <source>Shortcut &amp;Key:</source>
+        <translation>ショートカットキー(&amp;K):</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::PluginPage</name>
+    <message>
+        <source>Plug-in</source>
+        <translation>プラグイン</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>DLL</source>
+        <translation>DLL</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>機能</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>キー</translation>
+    </message>
+    <message>
+        <source>Plug-ins</source>
+        <translation>プラグイン一覧</translation>
+    </message>
+    <message>
+        <source>&amp;Property...</source>
+        <translation>プロパティ(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Key...</source>
+        <translation>キー(&amp;K)...</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>Select Plug-in File</source>
+        <translation>プラグインファイルの選択</translation>
+    </message>
+    <message>
+        <source>Plug-in (%1)</source>
+        <translation>プラグイン (%1)</translation>
+    </message>
+    <message>
+        <source>The list holds at most %1 plug-in functions; %2 of them were not added.</source>
+        <translation>一覧に登録できるプラグインの機能は %1 個までです。%2 個は追加されませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::ScheduleDialog</name>
     <message>
         <source>COM (Lv.%1)</source>
@@ -1382,6 +1448,21 @@ Qt %1 で作成。</translation>
 Do you want to bind it all the same?</source>
         <translation>%1はスコアを入力するキーです。「%2」に割り当てると、スコアの入力に使えなくなります。
 それでも割り当てますか？</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::SelectPluginDialog</name>
+    <message>
+        <source>Select Plug-in</source>
+        <translation>プラグインの選択</translation>
+    </message>
+    <message>
+        <source>Functions</source>
+        <translation>関数</translation>
+    </message>
+    <message>
+        <source>The path is longer than %1 bytes, too long to be kept in the settings.</source>
+        <translation>パスが %1 バイトを超えているため、設定に保存できません。</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,9 @@ namespace dvk {
 ListEditor::ListEditor(const QString& label, const QList<Column>& columns, QWidget* parent)
     : QWidget(parent) {
     m_label = new QLabel(label, this);
+    if (label.isEmpty()) {
+        m_label->hide();
+    }
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("list"));
     m_list->setRootIsDecorated(false);
@@ -33,11 +36,16 @@ ListEditor::ListEditor(const QString& label, const QList<Column>& columns, QWidg
         headings << column.heading;
         m_alignments.append(column.alignment | Qt::AlignVCenter);
         m_widths.append(column.width);
+        m_fills.append(column.fills);
     }
+    m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->setHeaderLabels(headings);
     m_list->header()->setStretchLastSection(false);
     for (int i = 0; i < columns.size(); ++i) {
         m_list->headerItem()->setTextAlignment(i, m_alignments[i]);
+        if (m_fills[i]) {
+            m_list->header()->setSectionResizeMode(i, QHeaderView::Stretch);
+        }
     }
     fitColumns();
     m_list->installEventFilter(this);
@@ -113,10 +121,13 @@ void ListEditor::fitColumns() {
                             m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
-// A column grows to show a text whole; it never shrinks.
+// A column that does not fill grows to show a text whole; it never shrinks.
 void ListEditor::widenColumns(const QStringList& texts) {
     const QFontMetrics metrics(m_list->font());
     for (int i = 0; i < texts.size() && i < m_list->columnCount(); ++i) {
+        if (m_fills[i]) {
+            continue;
+        }
         const int needed = metrics.horizontalAdvance(texts[i]) + columnPadding();
         if (needed > m_list->columnWidth(i)) {
             m_list->setColumnWidth(i, needed);

@@ -25,8 +25,12 @@ public:
         QString heading;
         int width = 100;
         Qt::Alignment alignment = Qt::AlignLeft;
+        // A column that fills takes the width the others leave and elides its texts in the
+        // middle; the others grow to show their texts whole.
+        bool fills = false;
     };
 
+    // An empty `label` shows none.
     ListEditor(const QString& label, const QList<Column>& columns, QWidget* parent);
 
     QTreeWidget* list() const { return m_list; }
@@ -35,6 +39,8 @@ public:
     // The row of buttons below the list, for the owner to add its own.
     QBoxLayout* buttonRow() const { return m_buttons; }
     QPushButton* addButton() const { return m_add; }
+    // "&Edit...", which an owner may give another text for what it does to a row.
+    QPushButton* editButton() const { return m_edit; }
 
     int rowCount() const;
     // The selected row, -1 when none is.
@@ -74,6 +80,7 @@ private:
 
     QList<Qt::Alignment> m_alignments;
     QList<int> m_widths;
+    QList<bool> m_fills;
     QLabel* m_label = nullptr;
     QTreeWidget* m_list = nullptr;
     ArrowButton* m_up = nullptr;

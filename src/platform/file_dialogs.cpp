@@ -32,4 +32,24 @@ QString FileDialogs::save_file_name(QWidget* owner, const SaveFileRequest& reque
     return dialog.selectedFiles().constFirst();
 }
 
+QString FileDialogs::open_file_name(QWidget* owner, const OpenFileRequest& request) {
+    const QVariantMap arguments{
+        {QStringLiteral("title"), request.title},
+        {QStringLiteral("folder"), request.folder},
+        {QStringLiteral("filter"), request.filter},
+    };
+    if (const auto scripted =
+            DialogScript::take_answer(QString::fromLatin1(open_dialog_name), arguments)) {
+        return scripted->toString();
+    }
+    QFileDialog dialog(owner, request.title, request.folder, request.filter);
+    dialog.setObjectName(QString::fromLatin1(open_dialog_name));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace dvk

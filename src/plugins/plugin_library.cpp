@@ -10,6 +10,16 @@
 
 namespace dvk {
 
+QString PluginLibrary::file_patterns() {
+#if defined(Q_OS_WIN)
+    return QStringLiteral("*.dvk *.dll");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("*.dvk *.dylib");
+#else
+    return QStringLiteral("*.dvk *.so");
+#endif
+}
+
 PluginLibrary::PluginLibrary(const QString& path) : m_path(path), m_library(path) {
     m_library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
 }

@@ -23,6 +23,9 @@ public:
     // Functions a library may offer at most; get_plugin_info is asked no further.
     static constexpr int max_functions = 256;
 
+    // The file name patterns of plug-in libraries: ".dvk" and the system's own library suffix.
+    static QString file_patterns();
+
     explicit PluginLibrary(const QString& path);
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;

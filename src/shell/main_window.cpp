@@ -180,6 +180,7 @@ void MainWindow::optionsConfirmed() {
     }
     layoutChildren();
     rebuildKeys();
+    m_plugins->listChanged();
     m_screen->update();
 }
 

@@ -83,7 +83,7 @@ public:
     void legLimitChanged();
     void layoutChildren();
     // The Option dialog changed the options: every window takes its colours, fonts, items and
-    // keys again.
+    // keys again, and new plug-ins are loaded into the Tools menu and the plug-in keys.
     void optionsConfirmed();
 
     // True when the user's close request is to be honoured without asking (tests, log-off).

@@ -3,6 +3,7 @@
 #include "dialogs/key_page.h"
 #include "dialogs/option_sheet.h"
 #include "dialogs/player_page.h"
+#include "dialogs/plugin_page.h"
 #include "dialogs/schedule_dialog.h"
 #include "dialogs/view_page.h"
 #include "match/schedule_modify.h"
@@ -12,6 +13,7 @@
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
+#include "shell/plugin_commands.h"
 
 namespace dvk {
 
@@ -23,6 +25,7 @@ void OptionCommands::option() {
     sheet.addPage(new ViewPage(options, *m_window.context().checkout_table, &sheet));
     sheet.addPage(new PlayerPage(options, &sheet));
     sheet.addPage(new KeyPage(options, &MainMenu::commandText, &sheet));
+    sheet.addPage(new PluginPage(options, m_window.plugins()->host(), &sheet));
     if (!sheet.run(options)) {
         return;
     }

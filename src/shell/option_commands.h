@@ -10,8 +10,8 @@ class OptionCommands {
 public:
     explicit OptionCommands(MainWindow& window) : m_window(window) {}
 
-    // The Option dialog with its pages View, Player and Key; on "OK" the options are saved and
-    // every window takes them again.
+    // The Option dialog with its pages View, Player, Key and Plug-in; on "OK" the options are
+    // saved and every window takes them again.
     void option();
     // Edits the schedule and, on "Game On", starts a match in schedule mode from its first game.
     void newSchedule();

@@ -112,6 +112,7 @@ private Q_SLOTS:
         QCOMPARE(calls[0].arguments.value(QStringLiteral("page0")).toString(), "View");
         QCOMPARE(calls[0].arguments.value(QStringLiteral("page1")).toString(), "Player");
         QCOMPARE(calls[0].arguments.value(QStringLiteral("page2")).toString(), "Key");
+        QCOMPARE(calls[0].arguments.value(QStringLiteral("page3")).toString(), "Plug-in");
     }
 
     void cancelledOptionsLeaveEveryColourAndTheFace() {

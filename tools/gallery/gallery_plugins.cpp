@@ -2,6 +2,12 @@
 
 #include "gallery_capture.h"
 
+#include "dialogs/key_page.h"
+#include "dialogs/option_sheet.h"
+#include "dialogs/player_page.h"
+#include "dialogs/plugin_page.h"
+#include "dialogs/select_plugin_dialog.h"
+#include "dialogs/view_page.h"
 #include "platform/dialog_script.h"
 #include "shell/command_ids.h"
 #include "shell/main_menu.h"
@@ -15,8 +21,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace dvk {
@@ -63,6 +71,23 @@ void render_tools_menu(const QString& folder) {
     tools->popup(window.mapToGlobal(QPoint(200, window.menuBar()->height())));
     save_picture(*tools, folder, QStringLiteral("plugins_tools_menu"));
     tools->close();
+
+    OptionSheet sheet(QStringLiteral("Option"), &window);
+    sheet.addPage(new ViewPage(program.options(), *window.context().checkout_table, &sheet));
+    sheet.addPage(new PlayerPage(program.options(), &sheet));
+    sheet.addPage(new KeyPage(program.options(), &MainMenu::commandText, &sheet));
+    sheet.addPage(new PluginPage(program.options(), window.plugins()->host(), &sheet));
+    sheet.tabs()->setCurrentIndex(3);
+    save_picture(sheet, folder, QStringLiteral("option_plugin"));
+}
+
+// A library offering three functions, the second left out by the user.
+void render_select_plugin(const QString& folder) {
+    SelectPluginDialog dialog({{"Show Scores", "show_scores", ""},
+                               {"Match Timer", "match_timer", ""},
+                               {"Score Caller", "score_caller", ""}});
+    dialog.list()->item(1)->setSelected(false);
+    save_picture(dialog, folder, QStringLiteral("select_plugin"));
 }
 
 void render_caller_settings([[maybe_unused]] const QString& folder) {
@@ -80,6 +105,7 @@ void render_caller_settings([[maybe_unused]] const QString& folder) {
 
 void render_plugin_gallery(const QString& folder) {
     render_tools_menu(folder);
+    render_select_plugin(folder);
     render_caller_settings(folder);
 }
 
