@@ -146,9 +146,8 @@ std::vector<bool> ProfileDocument::sections_written() const {
         const Section& section = m_sections[i];
         const bool hides_later =
             i > 0 && later.find(section.name) != npos && m_section_index.find(section.name) == i;
-        const bool has_lines =
-            std::any_of(section.entries.begin(), section.entries.end(),
-                        [](const Entry& entry) { return !entry.name.empty(); });
+        const bool has_lines = std::any_of(section.entries.begin(), section.entries.end(),
+                                           [](const Entry& entry) { return !entry.name.empty(); });
         written[i] = has_lines || hides_later;
         if (i > 0 && written[i]) {
             later.add(section.name, i);
