@@ -53,6 +53,13 @@ std::int32_t decimal_value(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+// A key whose name begins like a header or a comment was written with blanks before it; it
+// keeps one, so the next load reads it as a key again and the keys below it stay in their
+// section.
+bool needs_leading_blank(std::string_view key_name) {
+    return !key_name.empty() && (key_name.front() == '[' || key_name.front() == '#');
+}
+
 bool fits_on_one_line(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
@@ -167,7 +174,9 @@ std::string ProfileDocument::serialise() const {
         length += (i > 0 ? section.name.size() + 4 : 0) + 2;
         for (const Entry& entry : section.entries) {
             if (!entry.name.empty()) {
-                length += entry.name.size() + (entry.is_comment ? 0 : entry.value.size() + 1) + 2;
+                const std::size_t blank = needs_leading_blank(entry.name) ? 1 : 0;
+                length +=
+                    entry.name.size() + (entry.is_comment ? 0 : blank + entry.value.size() + 1) + 2;
             }
         }
     }
@@ -184,6 +193,9 @@ std::string ProfileDocument::serialise() const {
         for (const Entry& entry : section.entries) {
             if (entry.name.empty()) {
                 continue;
+            }
+            if (!entry.is_comment && needs_leading_blank(entry.name)) {
+                text.push_back(' ');
             }
             text.append(entry.name);
             if (!entry.is_comment) {

@@ -24,6 +24,10 @@ TEST_P(ProfileRoundTrip, savesTheLoadedFileAsExpected) {
     EXPECT_EQ(ProfileDocument::parse(GetParam().file).serialise(), GetParam().saved);
 }
 
+TEST_P(ProfileRoundTrip, aSavedFileIsSavedAgainByteForByte) {
+    EXPECT_EQ(ProfileDocument::parse(GetParam().saved).serialise(), GetParam().saved);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Files, ProfileRoundTrip,
     testing::Values(
@@ -35,10 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"commentKeepsItsPlace", "[s]\na=1\n# note = here\nb=2\n",
                   "[s]\r\na=1\r\n# note = here\r\nb=2\r\n\r\n"},
         RoundTrip{"indentedHashIsAKey", "[s]\n  # not a comment\n",
-                  "[s]\r\n# not a comment=\r\n\r\n"},
+                  "[s]\r\n # not a comment=\r\n\r\n"},
         RoundTrip{"unclosedHeaderIsDroppedAndItsKeysJoinThePreviousSection",
                   "[a]\nx=1\n[broken\ny=2\n", "[a]\r\nx=1\r\ny=2\r\n\r\n"},
-        RoundTrip{"indentedHeaderIsAKey", "[a]\n [b]\n", "[a]\r\n[b]=\r\n\r\n"},
+        RoundTrip{"indentedHeaderIsAKeyAndTheKeysBelowStayInTheSection", "[a]\n\t[b]=1]\nx=1\n",
+                  "[a]\r\n [b]=1]\r\nx=1\r\n\r\n"},
         RoundTrip{"emptyHeaderIsIgnored", "[a]\nx=1\n[ ]\ny=2\n", "[a]\r\nx=1\r\ny=2\r\n\r\n"},
         RoundTrip{"sectionWithoutKeysVanishes", "[a]\n[b]\nx=1\n", "[b]\r\nx=1\r\n\r\n"},
         RoundTrip{"duplicateSectionsAndKeysAreKept", "[g]\nk=1\nk=2\n[g]\nk=3\n",
