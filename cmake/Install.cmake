@@ -76,4 +76,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "fonts-liberation, fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n, xdg-utils")
+# The caller plug-in speaks through Qt's speech engines; Flite is the offline one it prefers.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-speech-flite-plugin")
 include(CPack)

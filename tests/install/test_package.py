@@ -59,6 +59,8 @@ class DebianPackage(unittest.TestCase):
             self.assertIn(library, names, depends)
         self.assertTrue(any(re.match(r"libqt6widgets6 \(>= 6\.", d) for d in depends), depends)
         self.assertIn("fonts-liberation", self.field("Recommends"))
+        # The caller plug-in is silent without a speech engine.
+        self.assertIn("qt6-speech-flite-plugin", self.field("Suggests"))
 
     def test_files_are_the_installed_tree(self):
         unpacked = os.path.join(self.work, "unpacked")
