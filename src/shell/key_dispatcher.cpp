@@ -70,9 +70,22 @@ int KeyDispatcher::commandFor(int key, Qt::KeyboardModifiers modifiers) const {
     return 0;
 }
 
+void KeyDispatcher::pressKey(int key) {
+    QWidget* target = QApplication::focusWidget();
+    if (target == nullptr) {
+        return;
+    }
+    m_pressing = true;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+    m_pressing = false;
+}
+
 bool KeyDispatcher::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) {
+    if (m_pressing || (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)) {
         return false;
     }
     auto* widget = qobject_cast<QWidget*>(watched);

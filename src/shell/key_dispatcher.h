@@ -31,6 +31,11 @@ public:
     // The command for a key press, or 0.
     int commandFor(int key, Qt::KeyboardModifiers modifiers) const;
 
+    // Presses and releases a key, without modifiers, at the focused widget, as the Left and
+    // Right functions do. The program's own press is the key itself: it is not looked up in
+    // the tables, so a function bound to the key it presses cannot press it again.
+    void pressKey(int key);
+
 Q_SIGNALS:
     void commandTriggered(int command);
 
@@ -42,6 +47,7 @@ private:
     std::vector<Accelerator> m_function_keys;
     std::vector<Accelerator> m_plugin_keys;
     std::vector<Accelerator> m_fixed;
+    bool m_pressing = false;
 };
 
 } // namespace dvk

@@ -32,7 +32,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QTimer>
@@ -410,10 +409,10 @@ void MainWindow::runCommand(int id) {
         m_match->sheet().previous_leg();
         break;
     case command::key_left:
-        synthesizeKey(Qt::Key_Left);
+        m_keys->pressKey(Qt::Key_Left);
         break;
     case command::key_right:
-        synthesizeKey(Qt::Key_Right);
+        m_keys->pressKey(Qt::Key_Right);
         break;
     case command::full_screen:
         m_full_screen->toggle();
@@ -568,17 +567,6 @@ void MainWindow::toggleCheckOutMode() {
     for (PlayerBlock& p : m_match->game().players) {
         p.ask_double = (o.check_out_mode == 1 && p.com != 1) ? 1 : 0;
     }
-}
-
-void MainWindow::synthesizeKey(int key) {
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr) {
-        return;
-    }
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
 }
 
 void MainWindow::showAbout() {

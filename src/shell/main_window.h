@@ -109,7 +109,6 @@ private:
     void toggleAutoSave();
     void toggleCheckOutMode();
     void applyScreenStyle();
-    void synthesizeKey(int key);
     void showAbout();
     void storeWindowRect();
     void tellWrite(WriteTarget target, const std::string& path, const FileStatus& status);

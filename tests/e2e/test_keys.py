@@ -6,6 +6,12 @@ from dvk_e2e import E2ETestCase, ini_text, main
 UNHANDLED_KEYS = ["ctrl+k", "alt+x", "Pause", "F13"]
 MENU_LETTERS = ["g", "v", "s", "h"]
 
+# The Left function on the Left and Right arrows, the Right function on Ctrl+F5.
+ARROWS_BOUND = ini_text({"key": {"count": 3,
+                                 "action_0": 40050, "ctrl_0": 0, "key_0": 0x25,
+                                 "action_1": 40050, "ctrl_1": 0, "key_1": 0x27,
+                                 "action_2": 40051, "ctrl_2": 8, "key_2": 0x74}})
+
 # A set game of one leg from 301, so a game shot starts the next game at once.
 ONE_LEG_SETS = ini_text({"game": {"start_score": 301, "leg_limit": 1, "max_leg": 1,
                                   "best_of": 0}})
@@ -122,6 +128,20 @@ class KeysInEveryState(E2ETestCase):
         dvk.type("60")
         dvk.key("Return")
         dvk.wait_state(lambda s: s["player0.remaining"] == "441", "a visit typed into it")
+
+    def test_arrow_functions_on_the_arrow_keys(self):
+        """The arrow presses of the Left and Right functions are the keys themselves: they are
+        not looked up in the key table again, whatever the arrows are bound to."""
+        dvk = self.start_game(ARROWS_BOUND)
+        dvk.type("45")
+        dvk.key("Left", "Right")
+        dvk.type("1")
+        dvk.wait_state(lambda s: s["input.text"] == "145", "the caret to move left twice")
+        dvk.key("ctrl+F5", "BackSpace")
+        dvk.wait_state(lambda s: s["input.text"] == "15", "Ctrl+F5 to move the caret right")
+        dvk.key("Return")
+        dvk.wait_state(lambda s: s["player0.remaining"] == "486", "the visit of 15")
+        dvk.exit_by_menu()
 
 
 if __name__ == "__main__":

@@ -235,6 +235,25 @@ private Q_SLOTS:
         QCOMPARE(game().current_leg().round, 0);
     }
 
+    // The Left and Right functions press the arrow keys themselves; those presses are the keys'
+    // own, never looked up in the key table again, whatever the arrows are bound to.
+    void arrowFunctionsBoundToTheArrowsMoveTheCaret() {
+        // Left does Left; Right does Left as well; Ctrl+F5 does Right.
+        writeSettings(QStringLiteral("[key]\r\ncount=3\r\n"
+                                     "action_0=40050\r\nctrl_0=0\r\nkey_0=37\r\n"
+                                     "action_1=40050\r\nctrl_1=0\r\nkey_1=39\r\n"
+                                     "action_2=40051\r\nctrl_2=8\r\nkey_2=116\r\n"));
+        start(two_players());
+        QTest::keyClicks(edit(), QStringLiteral("45"));
+        QTest::keyClick(edit(), Qt::Key_Left);
+        QTest::keyClick(edit(), Qt::Key_Right);
+        QTest::keyClicks(edit(), QStringLiteral("1"));
+        QCOMPARE(edit()->text(), QStringLiteral("145"));
+        QTest::keyClick(edit(), Qt::Key_F5, Qt::ControlModifier);
+        QTest::keyClick(edit(), Qt::Key_Backspace);
+        QCOMPARE(edit()->text(), QStringLiteral("15"));
+    }
+
     void fullScreenKeepsTheMenuBarWithANegativeInterval() {
         writeSettings(
             QStringLiteral("[window]\r\nfull_screen=1\r\nfull_screen_menu_interval=-1\r\n"));
