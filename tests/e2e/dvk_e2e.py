@@ -212,12 +212,32 @@ class Dvk:
     # --- keys and windows --------------------------------------------------------------------
 
     def key(self, *keys):
-        self.assert_alive()
+        self.wait_keyboard_focus()
         self.display.xdotool("key", "--delay", "15", *keys)
 
     def type(self, text):
-        self.assert_alive()
+        self.wait_keyboard_focus()
         self.display.xdotool("type", "--delay", "15", text)
+
+    def wait_keyboard_focus(self):
+        """Under a window manager, waits until the X keyboard focus is on a shown window of
+        this program. When a dialog closes, the window manager gives the focus back a moment
+        later; keys sent in between would go nowhere. Without a window manager the focus
+        follows the pointer, which the tests leave where they need it."""
+        self.assert_alive()
+        if self.display.window_manager is None:
+            return
+
+        def focused():
+            self.assert_alive()
+            focus = self.display.xdotool("getwindowfocus", check=False).strip()
+            if not focus:
+                return False
+            shown = self.display.xdotool("search", "--onlyvisible", "--pid",
+                                         str(self.process.pid), check=False).split()
+            return focus in shown
+
+        wait_until(focused, "the keyboard focus on a window of dvk")
 
     def menu(self, letter, item=None):
         """Opens a top-level menu with Alt+letter, then picks an item by its letter."""
