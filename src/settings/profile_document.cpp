@@ -165,23 +165,7 @@ std::vector<bool> ProfileDocument::sections_written() const {
 
 std::string ProfileDocument::serialise() const {
     const std::vector<bool> written = sections_written();
-    std::size_t length = 0;
-    for (std::size_t i = 0; i < m_sections.size(); ++i) {
-        const Section& section = m_sections[i];
-        if (!written[i]) {
-            continue;
-        }
-        length += (i > 0 ? section.name.size() + 4 : 0) + 2;
-        for (const Entry& entry : section.entries) {
-            if (!entry.name.empty()) {
-                const std::size_t blank = needs_leading_blank(entry.name) ? 1 : 0;
-                length +=
-                    entry.name.size() + (entry.is_comment ? 0 : blank + entry.value.size() + 1) + 2;
-            }
-        }
-    }
     std::string text;
-    text.reserve(length);
     for (std::size_t i = 0; i < m_sections.size(); ++i) {
         const Section& section = m_sections[i];
         if (!written[i]) {
