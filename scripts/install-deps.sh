@@ -14,6 +14,13 @@ packages=(
     xvfb xauth xdotool x11-utils openbox python3
     librsvg2-bin desktop-file-utils appstream dpkg-dev file fakeroot
     clang libclang-rt-dev
+    # the match archive: Qt SQL's SQLite and PostgreSQL drivers, a PostgreSQL server for its tests,
+    # and Qt Charts for the career window
+    libqt6sql6-sqlite libqt6sql6-psql postgresql-15 sqlite3 qt6-charts-dev
+    # the broadcast server, its QR code, and a real browser for the page tests
+    qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
+    # the package check
+    lintian
 )
 
 missing=()
