@@ -169,7 +169,7 @@ remove_stale_temporary_files(const std::filesystem::path& folder,
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         std::error_code type_error;
-        if (entry.is_regular_file(type_error) && is_stale(entry, names, own) &&
+        if (is_stale(entry, names, own) && entry.is_regular_file(type_error) &&
             std::filesystem::remove(entry.path(), type_error)) {
             removed.push_back(entry.path());
         }
