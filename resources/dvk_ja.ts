@@ -660,6 +660,14 @@
         <source>The saved game in &apos;%1&apos; could not be continued (%2).</source>
         <translation>「%1」に保存されたゲームは続けられません（%2）。</translation>
     </message>
+    <message>
+        <source>The settings in &apos;%1&apos; could not be read (%2). The program starts with the default settings and does not save over that file.</source>
+        <translation>設定ファイル「%1」を読み込めませんでした（%2）。既定の設定で起動し、このファイルには上書き保存しません。</translation>
+    </message>
+    <message>
+        <source>The table &apos;%1&apos; could not be read (%2); the built-in table is used instead.</source>
+        <translation>テーブル「%1」を読み込めませんでした（%2）。代わりに内蔵のテーブルを使います。</translation>
+    </message>
 </context>
 <context>
     <name>dvk::GameHistoryDialog</name>

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace dvk {
@@ -20,9 +21,17 @@ std::string_view arrange_file_name(BuiltinTable table);
 // The built-in text of a table, CR LF line ends, exactly its stored length.
 std::string_view builtin_arrange_text(BuiltinTable table);
 
-// Reads and parses the table file at `path`. A file that cannot be opened, sized or read, or
-// that is larger than `max_table_file_size`, gives the built-in table instead, silently. A
-// readable file is used even when it holds no entries.
-ArrangeTable load_arrange_table(const std::filesystem::path& path, BuiltinTable builtin);
+struct ArrangeLoad {
+    ArrangeTable table;
+    // Why a table file that exists was not used (the built-in table is used instead); empty
+    // when the file was used or there is none.
+    std::string problem;
+};
+
+// Reads and parses the table file at `path`. A missing file gives the built-in table. So does a
+// file that cannot be read, that is not a regular file (a pipe never blocks the start) or that
+// is larger than `max_table_file_size`, with the reason in `problem`. A readable file is used
+// even when it holds no entries.
+ArrangeLoad load_arrange_table(const std::filesystem::path& path, BuiltinTable builtin);
 
 } // namespace dvk

@@ -22,8 +22,6 @@ inline constexpr std::int32_t max_legs = 99999;
 // played comes near this.
 inline constexpr std::int32_t max_leg_capacity = 99999;
 inline constexpr std::int32_t max_com_level = 11;
-// Far beyond any match, yet the sum of two of them still fits in 32 bits.
-inline constexpr std::int32_t max_counter = 999'999'999;
 inline constexpr std::int32_t max_game_index = 999'999;
 
 // A visit's entry: points 0 to 180, or minus the darts of a winning check-out.

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 
 namespace dvk {
 
@@ -46,11 +45,14 @@ struct StatisticsCounters {
     bool operator==(const StatisticsCounters&) const = default;
 };
 
-// Counters stop at the ends of their 32 bits instead of wrapping round, so a damaged file or an
-// endless match can never turn a count negative or into undefined behaviour.
+// Far beyond any match, yet the sum of two of them still fits in 32 bits.
+inline constexpr std::int32_t max_counter = 999'999'999;
+
+// Counters stop at plus or minus `max_counter` instead of wrapping round, so an endless match
+// can never turn a count negative or into undefined behaviour. A recovery file's values are
+// held to the same bound when they are read, so a restart brings back the same counts.
 constexpr std::int32_t saturated(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -max_counter, max_counter));
 }
 constexpr void add_to(std::int32_t& counter, std::int64_t amount) {
     counter = saturated(std::int64_t{counter} + amount);

@@ -2,11 +2,11 @@
 
 #include "plugins/plugin_guard.h"
 #include "plugins/records/text_fields.h"
+#include "storage/file_helpers.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
 
 namespace dvk {
 
@@ -34,8 +34,10 @@ bool PluginLibrary::load(QString& error) {
         error = QCoreApplication::translate("PluginHost", "The path is not an absolute path.");
         return false;
     }
-    if (!file.isFile()) {
-        error = QString::fromLocal8Bit(std::strerror(ENOENT));
+    // A folder, a pipe or a device is refused before the loader opens it, with its true reason.
+    if (const FileStatus status = check_regular_file(QFile::encodeName(m_path).toStdString());
+        !status) {
+        error = QString::fromLocal8Bit(status.reason);
         return false;
     }
     if (!m_library.load()) {

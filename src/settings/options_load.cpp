@@ -204,14 +204,14 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     return options;
 }
 
-bool load_options(const std::string& path, const OptionsEnvironment& environment,
-                  AppOptions& options) {
+OptionsLoadResult load_options(const std::string& path, const OptionsEnvironment& environment,
+                               AppOptions& options) {
     try {
         const ProfileLoad load = profile_load(path);
         options = read_options(load.document, environment);
-        return true;
+        return {true, load.status == ProfileLoadStatus::Failed ? load.error : std::string()};
     } catch (const std::bad_alloc&) {
-        return false;
+        return {false, {}};
     }
 }
 

@@ -17,10 +17,17 @@ inline constexpr std::size_t max_plugin_entries = 256;
 // Every setting from `document`, each missing key taking its default.
 AppOptions read_options(const ProfileDocument& document, const OptionsEnvironment& environment);
 
+struct OptionsLoadResult {
+    bool ok = true;         // false only when memory for the options ran out
+    std::string unreadable; // why a settings file that exists could not be read, else empty
+
+    explicit operator bool() const { return ok; }
+};
+
 // Loads every setting from the settings file at `path`. A missing or unreadable file gives the
-// defaults. Returns false only when memory for the options ran out.
-bool load_options(const std::string& path, const OptionsEnvironment& environment,
-                  AppOptions& options);
+// defaults; the user is to be told of an unreadable one, which the next save will not replace.
+OptionsLoadResult load_options(const std::string& path, const OptionsEnvironment& environment,
+                               AppOptions& options);
 
 // The player-name bar is the shorter client side divided by `name_size`: below 4 its font fills
 // the screen, and beyond 1000 it has no height left on any screen.

@@ -14,6 +14,11 @@ std::string system_error_text(int error_number) {
     return std::strerror(error_number);
 }
 
+std::string too_large_text() {
+    return system_error_text(EFBIG) + ": more than " + std::to_string(max_profile_file_bytes) +
+           " bytes";
+}
+
 // Closes the descriptor when it goes out of scope unless it was closed on purpose.
 class FileDescriptor {
 public:
@@ -36,7 +41,8 @@ private:
     int m_fd;
 };
 
-bool read_all(int fd, std::string& bytes, std::string& error) {
+bool read_all(int fd, std::size_t expected, std::string& bytes, std::string& error) {
+    bytes.reserve(expected);
     char chunk[65536];
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
@@ -50,8 +56,9 @@ bool read_all(int fd, std::string& bytes, std::string& error) {
         if (got == 0) {
             return true;
         }
+        // The file may grow while it is read.
         if (bytes.size() + static_cast<std::size_t>(got) > max_profile_file_bytes) {
-            error = "The settings file is too large.";
+            error = too_large_text();
             return false;
         }
         bytes.append(chunk, static_cast<std::size_t>(got));
@@ -98,7 +105,8 @@ ProfileSaveResult failure(int error_number) {
 
 ProfileLoad profile_load(const std::string& path) {
     ProfileLoad result;
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Without blocking, so that a pipe in the file's place cannot wait for a writer for ever.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
         result.status = errno == ENOENT ? ProfileLoadStatus::Missing : ProfileLoadStatus::Failed;
         if (result.status == ProfileLoadStatus::Failed) {
@@ -107,14 +115,21 @@ ProfileLoad profile_load(const std::string& path) {
         return result;
     }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.status = ProfileLoadStatus::Failed;
-        result.error = "The settings file is not a regular file.";
+    result.status = ProfileLoadStatus::Failed;
+    if (::fstat(file.get(), &info) != 0) {
+        result.error = system_error_text(errno);
+        return result;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        result.error = "Not a regular file";
+        return result;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > max_profile_file_bytes) {
+        result.error = too_large_text();
         return result;
     }
     std::string bytes;
-    if (!read_all(file.get(), bytes, result.error)) {
-        result.status = ProfileLoadStatus::Failed;
+    if (!read_all(file.get(), static_cast<std::size_t>(info.st_size), bytes, result.error)) {
         return result;
     }
     result.status = ProfileLoadStatus::Loaded;

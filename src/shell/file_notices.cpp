@@ -30,7 +30,7 @@ void FileNotices::tell_write(const WriteNotice& notice) {
                       : tr("The game in progress is saved to '%1' again.").arg(path);
         break;
     case WriteTarget::Settings:
-        text = failed ? tr("The settings could not be saved to '%1' (%2).").arg(path, reason)
+        text = failed ? settings_not_saved(path, reason)
                       : tr("The settings are saved to '%1' again.").arg(path);
         break;
     case WriteTarget::AutoSave:
@@ -50,6 +50,21 @@ void FileNotices::tell_kept_recovery(const std::filesystem::path& kept) {
 void FileNotices::tell_unkept_recovery(const std::filesystem::path& path, const QString& reason) {
     post({true, tr("The saved game in '%1' could not be continued (%2).")
                     .arg(shown_path(path.string()), reason)});
+}
+
+void FileNotices::tell_unread_settings(const std::filesystem::path& path, const QString& reason) {
+    post({true, tr("The settings in '%1' could not be read (%2). The program starts with the "
+                   "default settings and does not save over that file.")
+                    .arg(shown_path(path.string()), reason)});
+}
+
+void FileNotices::tell_unread_table(const std::filesystem::path& path, const QString& reason) {
+    post({true, tr("The table '%1' could not be read (%2); the built-in table is used instead.")
+                    .arg(shown_path(path.string()), reason)});
+}
+
+QString FileNotices::settings_not_saved(const QString& path, const QString& reason) {
+    return tr("The settings could not be saved to '%1' (%2).").arg(path, reason);
 }
 
 void FileNotices::release() {

@@ -25,6 +25,15 @@ public:
     // A saved game that was refused and could not be kept; `reason` is the system's text.
     void tell_unkept_recovery(const std::filesystem::path& path, const QString& reason);
 
+    // A settings file that exists but could not be read: the defaults are used, and the file
+    // is not saved over.
+    void tell_unread_settings(const std::filesystem::path& path, const QString& reason);
+    // A table file that exists but could not be used: the built-in table takes its place.
+    void tell_unread_table(const std::filesystem::path& path, const QString& reason);
+
+    // The text of a failed save of the settings to `path`.
+    static QString settings_not_saved(const QString& path, const QString& reason);
+
     // From now on queued messages are shown as soon as the event loop is idle; those waiting
     // are shown at once.
     void release();

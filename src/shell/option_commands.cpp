@@ -11,6 +11,7 @@
 #include "settings/key_table.h"
 #include "settings/options_save.h"
 #include "shell/command_ids.h"
+#include "shell/file_notices.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
 #include "shell/plugin_commands.h"
@@ -29,10 +30,13 @@ void OptionCommands::option() {
     if (!sheet.run(options)) {
         return;
     }
-    const ProfileSaveResult saved = save_options(m_window.context().settings_path, options);
+    const std::string& path = m_window.context().settings_path;
+    const ProfileSaveResult saved = save_options(path, options);
     m_window.optionsConfirmed();
     if (!saved) {
-        MessageBoxes::error(&m_window, QString::fromStdString(saved.error));
+        MessageBoxes::error(&m_window,
+                            FileNotices::settings_not_saved(QString::fromStdString(path),
+                                                            QString::fromStdString(saved.error)));
     }
 }
 

@@ -35,13 +35,12 @@ Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     const std::filesystem::path& tables = m_folders.settings_folder;
     remove_stale_temporary_files(m_folders.recovery_folder, {recovery_file_name});
     remove_stale_temporary_files(m_folders.settings_folder, {"dvk.ini"});
-    load_options(m_folders.settings_file().string(), environment(), m_options);
+    m_settings_problem =
+        load_options(m_folders.settings_file().string(), environment(), m_options).unreadable;
     remove_stale_temporary_files(auto_save_folder(m_options.auto_save_path, m_folders.data_folder),
                                  {"*.csv"});
-    m_checkout = load_arrange_table(tables / arrange_file_name(BuiltinTable::Checkout),
-                                    BuiltinTable::Checkout);
-    m_com = std::make_unique<ComTable>(
-        load_arrange_table(tables / arrange_file_name(BuiltinTable::Com), BuiltinTable::Com));
+    m_checkout = load_table(tables, BuiltinTable::Checkout);
+    m_com = std::make_unique<ComTable>(load_table(tables, BuiltinTable::Com));
     ShellContext context;
     context.options = &m_options;
     context.program_folder = m_folders.program_folder;
@@ -51,6 +50,7 @@ Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     context.checkout_table = &m_checkout;
     context.com_table = m_com.get();
     m_window = std::make_unique<MainWindow>(context, recover());
+    tell_unread_files();
     tell_refused_recovery();
     // The end-to-end tests name a file here and ask for the screen's state with SIGUSR1.
     const QString probe_path = qEnvironmentVariable("DVK_E2E_STATE");
@@ -63,6 +63,26 @@ Program::Program(const std::filesystem::path& program_folder)
     : Program(ProgramFolders::portable(program_folder)) {}
 
 Program::~Program() = default;
+
+ArrangeTable Program::load_table(const std::filesystem::path& folder, BuiltinTable table) {
+    const std::filesystem::path path = folder / arrange_file_name(table);
+    ArrangeLoad load = load_arrange_table(path, table);
+    if (!load.problem.empty()) {
+        m_table_problems.emplace_back(path, std::move(load.problem));
+    }
+    return std::move(load.table);
+}
+
+void Program::tell_unread_files() {
+    FileNotices& notices = *m_window->fileNotices();
+    if (!m_settings_problem.empty()) {
+        notices.tell_unread_settings(m_folders.settings_file(),
+                                     QString::fromStdString(m_settings_problem));
+    }
+    for (const auto& [path, problem] : m_table_problems) {
+        notices.tell_unread_table(path, QString::fromStdString(problem));
+    }
+}
 
 std::optional<GameRecord> Program::recover() {
     const std::filesystem::path path = m_folders.recovery_file();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "com/arrange_loader.h"
 #include "com/arrange_table.h"
 #include "com/com_table.h"
 #include "platform/program_folders.h"
@@ -9,6 +10,9 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace dvk {
 
@@ -31,6 +35,10 @@ public:
     void show();
 
 private:
+    // A table file that cannot be used gives the built-in table; the user learns why.
+    ArrangeTable load_table(const std::filesystem::path& folder, BuiltinTable table);
+    // Tells of the settings or table files that exist but could not be read.
+    void tell_unread_files();
     std::optional<GameRecord> recover();
     // A refused recovery file is kept under a new name; the user learns where once the window
     // is shown.
@@ -43,6 +51,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::optional<std::filesystem::path> m_kept_recovery; // where a refused saved game went
     std::optional<std::string> m_unkept_reason;           // why a refused one could not be kept
+    std::string m_settings_problem;                       // why the settings file could not be read
+    std::vector<std::pair<std::filesystem::path, std::string>> m_table_problems;
 };
 
 } // namespace dvk

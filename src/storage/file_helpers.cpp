@@ -1,5 +1,7 @@
 #include "storage/file_helpers.h"
 
+#include "storage/stale_files.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -103,6 +105,20 @@ bool file_is_plain(const std::filesystem::path& path) {
     return !error && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
 }
 
+FileStatus check_regular_file(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno_failure();
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return FileStatus::failure(std::string(not_regular_file_reason));
+    }
+    if (::access(path.c_str(), R_OK) != 0) {
+        return errno_failure();
+    }
+    return FileStatus::success();
+}
+
 FileContents read_whole_file(const std::filesystem::path& path, std::size_t max_bytes) {
     FileContents contents;
     // Non-blocking so that opening a pipe cannot wait for a writer; regular files ignore it.
@@ -119,12 +135,12 @@ FileContents read_whole_file(const std::filesystem::path& path, std::size_t max_
     }
     if (!S_ISREG(info.st_mode)) {
         contents.refused = true;
-        contents.reason = "not a regular file";
+        contents.reason = not_regular_file_reason;
         return contents;
     }
     if (static_cast<std::uintmax_t>(info.st_size) > max_bytes) {
         contents.refused = true;
-        contents.reason = "file too large";
+        contents.reason = system_error_text(EFBIG);
         return contents;
     }
     contents.bytes.resize(static_cast<std::size_t>(info.st_size));
@@ -152,6 +168,9 @@ FileContents read_whole_file(const std::filesystem::path& path, std::size_t max_
 
 FileStatus write_whole_file(const std::filesystem::path& path, std::string_view bytes) {
     const std::filesystem::path folder = path.parent_path();
+    const std::string kind = temporary_kind(path);
+    remove_stale_temporary_files(folder.empty() ? std::filesystem::path(".") : folder, {kind},
+                                 OwnTemporaries::InUse);
     std::string temp_name = temporary_name_prefix(path) + "XXXXXX";
     const mode_t mode = permissions_for(path);
     Descriptor file(::mkostemp(temp_name.data(), O_CLOEXEC));

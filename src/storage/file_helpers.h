@@ -39,6 +39,14 @@ bool file_is_folder(const std::filesystem::path& path);
 // An existing file that is not a folder.
 bool file_is_plain(const std::filesystem::path& path);
 
+// The reason given for a path that names something other than a regular file.
+inline constexpr std::string_view not_regular_file_reason = "Not a regular file";
+
+// Whether `path` names a regular file (after symbolic links) that this process may read:
+// success, or the reason in the system's words ("No such file or directory", "Not a regular
+// file", "Permission denied"). Nothing is opened, so a pipe or a device cannot block or react.
+FileStatus check_regular_file(const std::filesystem::path& path);
+
 // Reads a regular file whole. Anything else (a folder, a pipe, a device) and files larger than
 // `max_bytes` are refused, so a strange path can neither block nor exhaust memory.
 FileContents read_whole_file(const std::filesystem::path& path,
@@ -50,7 +58,9 @@ std::string temporary_name_prefix(const std::filesystem::path& path);
 
 // Replaces `path` with `bytes` atomically: the bytes go to a temporary file in the same
 // folder, are flushed to disk and renamed over `path`. On failure `path` is untouched and no
-// temporary file is left behind (unless the process is killed on the way).
+// temporary file is left behind. Temporary files that a killed run left in the folder while
+// writing a file of the same kind are removed first, so a kill leaves litter only until the
+// next write there.
 FileStatus write_whole_file(const std::filesystem::path& path, std::string_view bytes);
 
 // Writes all of `bytes` to an open file, at `offset` when one is given, else at its position;

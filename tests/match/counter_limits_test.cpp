@@ -1,17 +1,17 @@
-// Counters at the ends of their 32 bits, as a damaged recovery file can hand them over: every
-// sum and increment stops at the limit instead of wrapping round to a negative count.
+// Counters at their limit: every sum and increment stops there instead of wrapping round to a
+// negative count, and the limit is the one a recovery file's values are held to, so a restart
+// brings back the count the screen showed.
 
 #include "match/statistics.h"
+#include "model/playable_values.h"
 #include "support/match_harness.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace dvk::testing {
 namespace {
 
-constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t most = max_counter;
 
 StatisticsCounters all_at(std::int32_t value) {
     std::array<std::int32_t, StatisticsCounters::count> values{};
@@ -36,6 +36,20 @@ TEST(CounterLimits, matchTotalsStopAtTheLimit) {
     for (const std::int32_t value : combined_totals(player).to_array()) {
         EXPECT_LT(value, 0);
     }
+}
+
+TEST(CounterLimits, aCountThatReachedTheLimitInPlayIsTheSameAfterARestart) {
+    PlayerBlock player;
+    player.match = all_at(most - 1);
+    player.game = all_at(5);
+    accumulate_match_totals(player, true);
+    GameRecord game;
+    game.players[0] = player;
+    game.legs.resize(1);
+    GameRecord restored = game;
+    ASSERT_EQ(bound_game_record(restored, 0), "");
+    EXPECT_EQ(restored.players[0].match, game.players[0].match);
+    EXPECT_EQ(game.players[0].match.total_score, most);
 }
 
 TEST(CounterLimits, aGameShotAtTheLimitKeepsEveryCount) {

@@ -135,10 +135,17 @@ TEST(Options, unreadableFileIsNotReplacedBySave) {
     const std::string path = folder.file("dvk.ini");
     write_file(path, std::string(max_profile_file_bytes + 1, '#'));
     AppOptions options;
-    ASSERT_TRUE(load_options(path, {}, options));
+    const OptionsLoadResult load = load_options(path, {}, options);
+    ASSERT_TRUE(load);
+    // The caller tells the user at once, not only when the save at exit fails.
+    EXPECT_EQ(load.unreadable, "File too large: more than 2097152 bytes");
     EXPECT_EQ(options, default_options({}));
     EXPECT_FALSE(save_options(path, options));
     EXPECT_EQ(std::filesystem::file_size(path), max_profile_file_bytes + 1);
+
+    write_file(path, "[game]\nstart_score=301\n");
+    EXPECT_EQ(load_options(path, {}, options).unreadable, "");
+    EXPECT_EQ(load_options(folder.file("missing.ini"), {}, options).unreadable, "");
 }
 
 TEST(Options, colorsAreWrittenOnlyWhenTheyDifferFromTheDefault) {

@@ -6,6 +6,9 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 namespace dvk {
 namespace {
@@ -63,14 +66,26 @@ TEST(ProfileFile, loadedFileIsWrittenBackWithItsForeignLines) {
     EXPECT_EQ(read_file(path), "# mine\r\n\r\n[window]\r\nleft=7\r\nforeign=x\r\n\r\n");
 }
 
-TEST(ProfileFile, folderOrOversizedFileFailsToLoad) {
+// A pipe without a writer would block a plain open for ever; the test ends either way.
+TEST(ProfileFile, folderPipeDeviceOrOversizedFileFailsToLoadWithItsReason) {
     TestFolder folder;
-    EXPECT_EQ(profile_load(folder.path().string()).status, ProfileLoadStatus::Failed);
+    const std::string pipe = folder.file("pipe.ini");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string big = folder.file("big.ini");
     write_file(big, std::string(max_profile_file_bytes + 1, 'x'));
-    const ProfileLoad load = profile_load(big);
-    EXPECT_EQ(load.status, ProfileLoadStatus::Failed);
-    EXPECT_FALSE(load.error.empty());
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {folder.path().string(), "Not a regular file"},
+        {pipe, "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},
+        {big, "File too large: more than 2097152 bytes"},
+    };
+    for (const auto& [path, reason] : refused) {
+        const ProfileLoad load = profile_load(path);
+        EXPECT_EQ(load.status, ProfileLoadStatus::Failed) << path;
+        EXPECT_EQ(load.error, reason) << path;
+    }
+    write_file(big, std::string(max_profile_file_bytes, '#'));
+    EXPECT_EQ(profile_load(big).status, ProfileLoadStatus::Loaded);
 }
 
 TEST(ProfileFile, failedWriteKeepsTheOldFileAndLeavesNoTemporary) {

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
+#include <vector>
 
 namespace dvk {
 namespace {
@@ -58,6 +62,27 @@ TEST(FileHelpers, readWholeFileReadsBytesAndRefusesWhatIsNotAFile) {
     const FileContents too_large = read_whole_file(folder / "data.bin", 4);
     EXPECT_FALSE(too_large.ok);
     EXPECT_TRUE(too_large.refused);
+}
+
+TEST(FileHelpers, onlyARegularFileIsTakenForOneAndEveryOtherPathSaysWhyNot) {
+    const TempFolder folder;
+    test::put_file(folder / "lib.dvk", "x");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    ::symlink((folder / "lib.dvk").c_str(), (folder / "link.dvk").c_str());
+    EXPECT_TRUE(check_regular_file(folder / "lib.dvk"));
+    EXPECT_TRUE(check_regular_file(folder / "link.dvk"));
+    const std::vector<std::pair<std::filesystem::path, std::string>> refused = {
+        {folder / "missing.dvk", "No such file or directory"},
+        {folder.path(), "Not a regular file"},
+        {folder / "pipe", "Not a regular file"},
+        {"/dev/null", "Not a regular file"},
+        {folder / "lib.dvk" / "inside", "Not a directory"},
+    };
+    for (const auto& [path, reason] : refused) {
+        const FileStatus status = check_regular_file(path);
+        EXPECT_FALSE(status.ok) << path;
+        EXPECT_EQ(status.reason, reason) << path;
+    }
 }
 
 TEST(FileHelpers, writeWholeFileReplacesTheFileAndKeepsItsPermissions) {

@@ -16,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -121,15 +122,62 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path(QStringLiteral("dvk.tmp"))).isFile());
     }
 
-    void settingsThatCannotBeSavedAreToldWhenTheWindowCloses() {
+    void settingsThatCannotBeReadAreToldAtStartAndTheFailedSaveAtClose() {
         QDir(m_folder.path()).mkdir(QStringLiteral("dvk.ini"));
         start();
-        QVERIFY(texts().isEmpty());
+        QTRY_COMPARE(texts().size(), 1);
+        QCOMPARE(texts().first(),
+                 QStringLiteral("The settings in '%1' could not be read (Not a regular file). The "
+                                "program starts with the default settings and does not save over "
+                                "that file.")
+                     .arg(path(QStringLiteral("dvk.ini"))));
         m_program->window().close();
-        QCOMPARE(texts().size(), 1);
+        QCOMPARE(texts().size(), 2);
         QVERIFY(
-            texts().first().startsWith(QStringLiteral("The settings could not be saved to '%1' (")
-                                           .arg(path(QStringLiteral("dvk.ini")))));
+            texts().last().startsWith(QStringLiteral("The settings could not be saved to '%1' (")
+                                          .arg(path(QStringLiteral("dvk.ini")))));
+    }
+
+    // A pipe must neither block the start nor be taken for the settings; a file over the size
+    // limit must not be dropped without a word. Either way the game starts with the defaults.
+    void settingsAPipeOrAnOversizedFileAreToldAtStart_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe") << true << QStringLiteral("Not a regular file");
+        QTest::newRow("oversized")
+            << false << QStringLiteral("File too large: more than 2097152 bytes");
+    }
+    void settingsAPipeOrAnOversizedFileAreToldAtStart() {
+        QFETCH(bool, pipe);
+        QFETCH(QString, reason);
+        const QString settings = path(QStringLiteral("dvk.ini"));
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+        } else {
+            put(QStringLiteral("dvk.ini"),
+                "[game]\r\nstart_score=301\r\n" + QByteArray(2 * 1024 * 1024, '#'));
+        }
+        start();
+        QTRY_COMPARE(texts().size(), 1);
+        QVERIFY(texts().first().startsWith(
+            QStringLiteral("The settings in '%1' could not be read (%2).").arg(settings, reason)));
+        QCOMPARE(game().start_score, 501);
+    }
+
+    void tablesThatCannotBeUsedAreToldAndTheBuiltInOnesTakeTheirPlace() {
+        put(QStringLiteral("arrange.txt"), QByteArray(1024 * 1024 + 1, '#'));
+        QDir(m_folder.path()).mkdir(QStringLiteral("arrange_com.txt"));
+        start();
+        QTRY_COMPARE(texts().size(), 2);
+        QCOMPARE(texts(),
+                 (QStringList{QStringLiteral("The table '%1' could not be read (File too large: "
+                                             "more than 1048576 bytes); the built-in table is "
+                                             "used instead.")
+                                  .arg(path(QStringLiteral("arrange.txt"))),
+                              QStringLiteral("The table '%1' could not be read (Not a regular "
+                                             "file); the built-in table is used instead.")
+                                  .arg(path(QStringLiteral("arrange_com.txt")))}));
+        QCOMPARE(m_program->window().context().checkout_table->count(), 417u);
     }
 };
 

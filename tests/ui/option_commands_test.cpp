@@ -159,6 +159,20 @@ private Q_SLOTS:
         QVERIFY(window().playerWindow(0)->shownTexts().contains(QStringLiteral("Darts: ")));
     }
 
+    void aFailedSaveOfConfirmedOptionsNamesTheFileAndTheReason() {
+        start();
+        // Something other than a file where the settings belong: the save cannot replace it.
+        QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("dvk.ini")));
+        m_script->push_answer(QStringLiteral("OptionSheet"), true);
+        window().runCommand(command::option);
+        const auto boxes = MessageBoxes::shown(*m_script);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes[0].icon, MessageBoxes::Icon::Error);
+        QCOMPARE(boxes[0].text, QStringLiteral("The settings could not be saved to '%1' "
+                                               "(Not a regular file).")
+                                    .arg(settings_path()));
+    }
+
     void ctrlF5BoundToATemplateOf140EntersIt() {
         start();
         const std::size_t keys = options().keys.size();

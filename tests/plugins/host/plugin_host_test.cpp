@@ -263,7 +263,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadFailure{"missingFile", "/nowhere/gone.dvk", "gone", "No such file", 2},
                       LoadFailure{"relativePath", "plugins/recorder.dvk", "record",
                                   "not an absolute path", 2},
-                      LoadFailure{"notALibrary", DVK_TEST_PLUGIN_DIR, "record", "", 2},
+                      LoadFailure{"folder", DVK_TEST_PLUGIN_DIR, "record", "Not a regular file", 2},
+                      LoadFailure{"device", "/dev/null", "record", "Not a regular file", 2},
                       LoadFailure{"missingFunction", test_plugin("recorder"), "no_such_function",
                                   "no_such_function", 3}),
     [](const ::testing::TestParamInfo<LoadFailure>& info) { return std::string(info.param.name); });
