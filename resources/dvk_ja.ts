@@ -1635,6 +1635,10 @@ Do you want to bind it all the same?</source>
         <source>Do you want to reset colors?</source>
         <translation>色を元に戻しますか？</translation>
     </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (インストールされていません)</translation>
+    </message>
 </context>
 <context>
     <name>dvk::caller::CallerSettingsDialog</name>

@@ -94,7 +94,9 @@ CsvLocale GameCsvFile::user_locale() {
 
 FileStatus GameCsvFile::write(const GameRecord& game, const std::filesystem::path& path) {
     const WaitCursor busy;
-    return write_game_csv(game, path, user_locale());
+    // A game saved during a leg is written as its last completed leg left it: its leg tables
+    // end there, and so do the totals above them.
+    return write_game_csv(completed_legs_game(game), path, user_locale());
 }
 
 AutoSaveOutcome GameCsvFile::auto_save(const GameRecord& game, const std::string& auto_save_path,

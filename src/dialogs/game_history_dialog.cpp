@@ -35,6 +35,8 @@ GameHistoryDialog::GameHistoryDialog(HistoryList& history, const GameRecord& cur
     m_list->setAccessibleName(tr("Games and legs"));
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line is drawn to the list's width, so there is never anything to scroll sideways.
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setItemDelegate(
         new HistoryLineDelegate([this](int row) { return lineAt(row); }, m_list));
     connect(m_list, &QListWidget::itemDoubleClicked, this, &GameHistoryDialog::view);

@@ -39,8 +39,9 @@ QString history_player_name(const PlayerBlock& player) {
 HistoryLineDelegate::HistoryLineDelegate(LineAt line_at, QObject* parent)
     : QStyledItemDelegate(parent), m_line_at(std::move(line_at)) {}
 
-QSize HistoryLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    return {option.rect.width(), history_line_height};
+QSize HistoryLineDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
+    // No width of its own: the line takes the list's, whatever it was when last laid out.
+    return {0, history_line_height};
 }
 
 QFont HistoryLineDelegate::lineFont(const QWidget* widget, bool bold) const {

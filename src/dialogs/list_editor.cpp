@@ -5,16 +5,52 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace dvk {
+
+namespace {
+
+// Keeps a right-aligned text clear of the cell's right edge, and so of a left-aligned text in
+// the next column; the cell's background and selection still fill the whole cell.
+class CellMarginDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static constexpr int margin = 6;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        if (!cell.displayAlignment.testFlag(Qt::AlignRight)) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, widget);
+        QStyleOptionViewItem text = option;
+        text.rect.adjust(0, 0, -margin, 0);
+        QStyledItemDelegate::paint(painter, text, index);
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(margin, 0);
+    }
+};
+
+} // namespace
 
 ListEditor::ListEditor(const QString& label, const QList<Column>& columns, QWidget* parent)
     : QWidget(parent) {
@@ -37,8 +73,10 @@ ListEditor::ListEditor(const QString& label, const QList<Column>& columns, QWidg
         m_alignments.append(column.alignment | Qt::AlignVCenter);
         m_widths.append(column.width);
         m_fills.append(column.fills);
+        m_kept.append(column.keeps_width);
     }
     m_list->setTextElideMode(Qt::ElideMiddle);
+    m_list->setItemDelegate(new CellMarginDelegate(m_list));
     m_list->setHeaderLabels(headings);
     m_list->header()->setStretchLastSection(false);
     for (int i = 0; i < columns.size(); ++i) {
@@ -125,10 +163,12 @@ void ListEditor::fitColumns() {
 void ListEditor::widenColumns(const QStringList& texts) {
     const QFontMetrics metrics(m_list->font());
     for (int i = 0; i < texts.size() && i < m_list->columnCount(); ++i) {
-        if (m_fills[i]) {
+        if (m_fills[i] || m_kept[i]) {
             continue;
         }
-        const int needed = metrics.horizontalAdvance(texts[i]) + columnPadding();
+        const int margin =
+            m_alignments[i].testFlag(Qt::AlignRight) ? CellMarginDelegate::margin : 0;
+        const int needed = metrics.horizontalAdvance(texts[i]) + columnPadding() + margin;
         if (needed > m_list->columnWidth(i)) {
             m_list->setColumnWidth(i, needed);
         }
@@ -169,6 +209,10 @@ void ListEditor::setRowTexts(int row, const QStringList& texts) {
     }
     for (int i = 0; i < texts.size() && i < m_list->columnCount(); ++i) {
         item->setText(i, texts[i]);
+        // A column that keeps its width may cut a text short: the tip shows it whole.
+        if (m_kept.value(i)) {
+            item->setToolTip(i, texts[i]);
+        }
     }
     widenColumns(texts);
 }

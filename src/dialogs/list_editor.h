@@ -28,6 +28,9 @@ public:
         // A column that fills takes the width the others leave and elides its texts in the
         // middle; the others grow to show their texts whole.
         bool fills = false;
+        // A column that keeps its width elides a longer text instead of growing, so that a long
+        // name cannot push the columns after it out of view.
+        bool keeps_width = false;
     };
 
     // An empty `label` shows none.
@@ -81,6 +84,7 @@ private:
     QList<Qt::Alignment> m_alignments;
     QList<int> m_widths;
     QList<bool> m_fills;
+    QList<bool> m_kept;
     QLabel* m_label = nullptr;
     QTreeWidget* m_list = nullptr;
     ArrowButton* m_up = nullptr;

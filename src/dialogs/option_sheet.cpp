@@ -6,6 +6,7 @@
 #include "platform/dialog_script.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -24,6 +25,12 @@ OptionSheet::OptionSheet(const QString& caption, QWidget* owner) : QDialog(owner
 
 void OptionSheet::addPage(OptionPage* page) {
     m_tabs->addTab(page, page->windowTitle());
+    // The page keys turn the page wherever the focus is. A drop-down list would take Ctrl+Tab
+    // and Ctrl+PgDn for itself (to search and to step through its entries), a list Ctrl+PgDn
+    // (to move a page down): the sheet looks at every key of the page's controls first.
+    for (QWidget* control : page->findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
 }
 
 int OptionSheet::pageCount() const {
@@ -49,6 +56,54 @@ bool OptionSheet::run(AppOptions& options) {
         page(i)->apply(options);
     }
     return true;
+}
+
+bool OptionSheet::turnPage(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers =
+        key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (modifiers != Qt::ControlModifier || m_tabs->count() < 2) {
+        return false;
+    }
+    int step = 0;
+    switch (key.key()) {
+    case Qt::Key_Tab:
+        step = key.modifiers().testFlag(Qt::ShiftModifier) ? -1 : 1;
+        break;
+    case Qt::Key_Backtab:
+        step = -1;
+        break;
+    case Qt::Key_PageDown:
+        step = 1;
+        break;
+    case Qt::Key_PageUp:
+        step = -1;
+        break;
+    default:
+        return false;
+    }
+    const int count = m_tabs->count();
+    int page = m_tabs->currentIndex();
+    for (int tried = 0; tried < count; ++tried) {
+        page = (page + step + count) % count;
+        if (m_tabs->isTabEnabled(page)) {
+            m_tabs->setCurrentIndex(page);
+            break;
+        }
+    }
+    return true;
+}
+
+void OptionSheet::keyPressEvent(QKeyEvent* event) {
+    if (!turnPage(*event)) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+bool OptionSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && turnPage(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void OptionSheet::showEvent(QShowEvent* event) {

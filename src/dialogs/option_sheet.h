@@ -18,7 +18,8 @@ public:
     // `caption` is the title, the command's name.
     OptionSheet(const QString& caption, QWidget* owner);
 
-    // Adds `page` as the last tab; the sheet takes it over.
+    // Adds `page` as the last tab; the sheet takes it over. Ctrl+Tab and Ctrl+PgDn turn to the
+    // next page, Ctrl+Shift+Tab and Ctrl+PgUp to the previous one, from any of its controls.
     void addPage(OptionPage* page);
     int pageCount() const;
     OptionPage* page(int index) const;
@@ -31,8 +32,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Turns to the next page (+1) or the previous one (-1) for Ctrl+Tab, Ctrl+Shift+Tab,
+    // Ctrl+PgDn and Ctrl+PgUp; false for any other key.
+    bool turnPage(const QKeyEvent& key);
+
     QTabWidget* m_tabs = nullptr;
 };
 

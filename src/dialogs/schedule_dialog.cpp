@@ -43,8 +43,8 @@ ScheduleDialog::ScheduleDialog(AppOptions& app, std::string settings_path,
                               {{tr("Start Score"), 85, Qt::AlignLeft},
                                {tr("Rounds"), 70, Qt::AlignRight},
                                {tr("Legs"), 90, Qt::AlignRight},
-                               {tr("Player 1"), 120, Qt::AlignLeft},
-                               {tr("Player 2"), 120, Qt::AlignLeft}},
+                               {tr("Player 1"), 120, Qt::AlignLeft, false, true},
+                               {tr("Player 2"), 120, Qt::AlignLeft, false, true}},
                               this);
     QFont font = QApplication::font("QMenu");
     font.setPointSize(list_font_points);

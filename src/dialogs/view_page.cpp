@@ -2,6 +2,7 @@
 
 #include "dialogs/color_button.h"
 #include "dialogs/color_preview.h"
+#include "dialogs/font_faces.h"
 #include "model/text_cut.h"
 #include "platform/color_chooser.h"
 #include "platform/message_boxes.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -139,12 +139,12 @@ QWidget* ViewPage::createFontGroup() {
     m_faces = new QComboBox(group);
     m_faces->setObjectName(QStringLiteral("face"));
     m_faces->setAccessibleName(tr("Font"));
-    m_faces->addItems(QFontDatabase::families());
-    // The face in use may be one the display only stands in for (a stored "Arial" drawn by
-    // another font); it is offered all the same, so that the list shows what is set.
+    m_faces->addItems(installed_font_faces());
+    // A face that is not installed (a setting from another system) is not offered; the list
+    // then names it as missing until another face is picked, and the setting stays as it is.
     const QString face = QString::fromStdString(m_shown.font_name);
-    if (!face.isEmpty() && m_faces->findText(face, Qt::MatchFixedString) < 0) {
-        m_faces->insertItem(0, face);
+    if (!face.isEmpty()) {
+        m_faces->setPlaceholderText(tr("%1 (not installed)").arg(face));
     }
     m_faces->setCurrentIndex(faceIndex());
     auto* layout = new QVBoxLayout(group);
@@ -157,7 +157,8 @@ QWidget* ViewPage::createFontGroup() {
 }
 
 int ViewPage::faceIndex() const {
-    return m_faces->findText(QString::fromStdString(m_shown.font_name), Qt::MatchFixedString);
+    return m_faces->findText(face_without_maker(QString::fromStdString(m_shown.font_name)),
+                             Qt::MatchFixedString);
 }
 
 std::optional<ColorItem> ViewPage::selectedItem() const {

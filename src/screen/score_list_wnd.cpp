@@ -193,6 +193,10 @@ void ScoreListWnd::paintEvent(QPaintEvent*) {
     }
     const GameRecord& game = m_sheet->game();
     const LegRecord& leg = game.legs[static_cast<std::size_t>(m_sheet->shown_leg())];
+    // The heading marks the first thrower of the leg shown, which another leg may change.
+    if (leg.first_player != m_template_first_player) {
+        rebuildTemplate();
+    }
     painter.drawPixmap(0, 0, m_template, 0, 0, m_columns.width, m_header_height);
     painter.setRenderHint(QPainter::Antialiasing);
 

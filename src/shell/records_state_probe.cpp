@@ -4,6 +4,7 @@
 #include "dialogs/game_history_dialog.h"
 #include "dialogs/number_box.h"
 #include "dialogs/score_list_dialog.h"
+#include "screen/score_list_wnd.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -36,6 +37,9 @@ void describe_score_list(const ScoreListDialog& dialog, QStringList& lines) {
     lines << QStringLiteral("score_list.shown_leg=%1").arg(dialog.sheet().shown_leg());
     lines << QStringLiteral("score_list.darts=%1|%2")
                  .arg(dialog.dartsText(0)->text(), dialog.dartsText(1)->text());
+    // The first thrower the grid's heading was last drawn for ("*" on his "To Go").
+    lines << QStringLiteral("score_list.heading_first=%1")
+                 .arg(dialog.scoreList()->templateFirstPlayer());
 }
 
 void describe_ways(const DartOutShotsDialog& dialog, QStringList& lines) {

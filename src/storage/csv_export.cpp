@@ -1,5 +1,7 @@
 #include "storage/csv_export.h"
 
+#include "match/statistics.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -236,6 +238,26 @@ float csv_quotient(std::int32_t numerator, std::int32_t denominator, float facto
         return 0.0F;
     }
     return static_cast<float>(numerator) / static_cast<float>(denominator) * factor;
+}
+
+GameRecord completed_legs_game(const GameRecord& game) {
+    GameRecord copy = game;
+    if (game.leg_index < 0 || static_cast<std::size_t>(game.leg_index) >= game.legs.size()) {
+        return copy;
+    }
+    LegRecord& open = copy.legs[static_cast<std::size_t>(game.leg_index)];
+    if (open.finished != 0 || (open.round == 0 && open.next_player == open.first_player)) {
+        return copy;
+    }
+    // The open leg counts as not yet begun: no darts, nothing scored, and no visit in the
+    // per-leg counts that the game totals add up.
+    for (int p = 0; p < 2; ++p) {
+        const auto i = static_cast<std::size_t>(p);
+        open.leg_remaining[i] = copy.players[i].start_score;
+        open.leg_darts[i] = 0;
+        recompute_leg_statistics(copy, game.leg_index, p, 0);
+    }
+    return copy;
 }
 
 std::string compose_game_csv(const GameRecord& game, const CsvLocale& locale) {

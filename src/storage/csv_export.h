@@ -26,6 +26,11 @@ std::string csv_quote(std::string_view text);
 // the result rounded to single precision.
 float csv_quotient(std::int32_t numerator, std::int32_t denominator, float factor = 1.0F);
 
+// The game as its completed legs leave it: a copy whose totals leave out the leg in progress,
+// so that they agree with the leg tables, which end with the last completed leg. A game whose
+// leg in progress has no visit yet comes back unchanged.
+GameRecord completed_legs_game(const GameRecord& game);
+
 // The whole file of one game: header, the game totals of both players and a table for every
 // completed leg. Lines end in "\r\n".
 std::string compose_game_csv(const GameRecord& game, const CsvLocale& locale);

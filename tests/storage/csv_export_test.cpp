@@ -1,4 +1,5 @@
 #include "storage/csv_export.h"
+#include "support/match_harness.h"
 #include "support/sample_games.h"
 #include "support/temp_folder.h"
 
@@ -187,6 +188,28 @@ TEST(CsvExport, secondThrowerWinningFillsTheLastRoundAndNoLegMeansNoTable) {
     csv = compose_game_csv(game, test_locale());
     EXPECT_EQ(csv.find("Round,"), std::string::npos);
     EXPECT_TRUE(csv.ends_with("\r\n,Break All,1,Break All,1\r\n"));
+}
+
+// Saved during a leg, a game is written as the automatic save wrote it when its last leg ended:
+// the totals leave out the open leg, as the leg tables and the leg count do.
+TEST(CsvExport, gameSavedDuringALegAgreesWithItsLegTables) {
+    testing::MatchFixture f(testing::two_humans(301));
+    f.ports.checkout_darts.push_back(2);
+    f.ports.game_shot_answers.push_back(true);
+    f.visits({100, 60, 140, 45, 61});
+    ASSERT_EQ(f.game().leg_index, 1);
+    const std::string at_leg_end = compose_game_csv(f.game(), test_locale());
+    EXPECT_EQ(compose_game_csv(completed_legs_game(f.game()), test_locale()), at_leg_end);
+
+    for (const int visit : {180, 100, 26}) {
+        f.visits({visit});
+        const GameRecord open = f.game();
+        ASSERT_EQ(open.leg_index, 1);
+        EXPECT_EQ(compose_game_csv(completed_legs_game(open), test_locale()), at_leg_end)
+            << "after " << visit;
+        EXPECT_EQ(open, f.game());
+    }
+    EXPECT_NE(compose_game_csv(f.game(), test_locale()), at_leg_end);
 }
 
 } // namespace

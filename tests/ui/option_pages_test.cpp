@@ -2,6 +2,7 @@
 #include "com/arrange_parser.h"
 #include "dialogs/color_button.h"
 #include "dialogs/color_preview.h"
+#include "dialogs/font_faces.h"
 #include "dialogs/hot_key_edit.h"
 #include "dialogs/key_page.h"
 #include "dialogs/list_editor.h"
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -204,13 +206,29 @@ private Q_SLOTS:
         QCOMPARE(page->shown().font_name, options.font_name);
     }
 
-    void faceListOffersTheFaceInUse() {
+    // A face that is not installed is named as missing, not offered as if it were there; the
+    // setting keeps it until another face is picked.
+    void faceListOffersOnlyInstalledFaces() {
         AppOptions options = sample_options();
         options.font_name = "No Such Face Here";
         ViewPage* page = view_page(options);
         QVERIFY(page);
         auto* faces = page->findChild<QComboBox*>(QStringLiteral("face"));
-        QCOMPARE(faces->currentText(), QStringLiteral("No Such Face Here"));
+        QCOMPARE(faces->currentIndex(), -1);
+        QCOMPARE(faces->findText(QStringLiteral("No Such Face Here")), -1);
+        QCOMPARE(faces->placeholderText(), QStringLiteral("No Such Face Here (not installed)"));
+        AppOptions kept = options;
+        page->apply(kept);
+        QCOMPARE(kept.font_name, "No Such Face Here");
+
+        QStringList listed;
+        for (int i = 0; i < faces->count(); ++i) {
+            listed << faces->itemText(i);
+        }
+        QCOMPARE(listed, installed_font_faces());
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()).size(), listed.size());
+        QVERIFY(listed.filter(QStringLiteral("[")).isEmpty());
+
         const int serif = faces->findText(QStringLiteral("Liberation Serif"));
         QVERIFY(serif >= 0);
         faces->setFocus();
@@ -219,6 +237,81 @@ private Q_SLOTS:
         QCOMPARE(page->shown().font_name, "Liberation Serif");
         QCOMPARE(page->preview()->listWindow()->screenStyle().font_family,
                  QStringLiteral("Liberation Serif"));
+    }
+
+    void faceListNamesEachFaceOnce_data() {
+        QTest::addColumn<QStringList>("families");
+        QTest::addColumn<QStringList>("faces");
+        QTest::newRow("makers") << QStringList{"Alpha [Foundry One]", "Alpha [Foundry Two]", "Beta"}
+                                << QStringList{"Alpha", "Beta"};
+        QTest::newRow("plain and maker")
+            << QStringList{"Gamma", "Gamma [Maker]"} << QStringList{"Gamma"};
+        QTest::newRow("case") << QStringList{"Delta Sans", "delta sans"}
+                              << QStringList{"Delta Sans"};
+        QTest::newRow("brackets inside") << QStringList{"Epsilon [x] Mono", "[Zeta]", " "}
+                                         << QStringList{"Epsilon [x] Mono", "[Zeta]"};
+    }
+
+    void faceListNamesEachFaceOnce() {
+        QFETCH(QStringList, families);
+        QFETCH(QStringList, faces);
+        QCOMPARE(distinct_font_faces(families), faces);
+    }
+
+    void storedFaceWithItsMakerFindsTheFace() {
+        AppOptions options = sample_options();
+        options.font_name = "Liberation Serif [Ascender]";
+        ViewPage* page = view_page(options);
+        QVERIFY(page);
+        auto* faces = page->findChild<QComboBox*>(QStringLiteral("face"));
+        QCOMPARE(faces->currentText(), QStringLiteral("Liberation Serif"));
+    }
+
+    // The page keys turn the page from anywhere on it, a drop-down list included, which would
+    // otherwise take them to search or to step through its entries.
+    void pageKeysTurnThePageFromADropDownList_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("page");
+        QTest::newRow("Ctrl+Tab") << int(Qt::Key_Tab) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+Shift+Tab")
+            << int(Qt::Key_Backtab) << int(Qt::ControlModifier | Qt::ShiftModifier) << 2;
+        QTest::newRow("Ctrl+PgDn") << int(Qt::Key_PageDown) << int(Qt::ControlModifier) << 1;
+        QTest::newRow("Ctrl+PgUp") << int(Qt::Key_PageUp) << int(Qt::ControlModifier) << 2;
+    }
+
+    void pageKeysTurnThePageFromADropDownList() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, page);
+        AppOptions options = sample_options();
+        OptionSheet sheet(QStringLiteral("Option"), nullptr);
+        auto* view = new ViewPage(options, m_table, &sheet);
+        sheet.addPage(view);
+        sheet.addPage(new PlayerPage(options, &sheet));
+        sheet.addPage(new KeyPage(options, &MainMenu::commandText, &sheet));
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        for (const char* name : {"item", "face"}) {
+            sheet.tabs()->setCurrentIndex(0);
+            auto* list = view->findChild<QComboBox*>(QString::fromLatin1(name));
+            QVERIFY2(list, name);
+            list->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), list);
+            const int entry = list->currentIndex();
+            QTest::keyClick(list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(sheet.tabs()->currentIndex(), page);
+            QCOMPARE(list->currentIndex(), entry);
+        }
+        // From a check box on the Player page too: Ctrl+PgDn and Ctrl+PgUp step, and wrap round.
+        sheet.tabs()->setCurrentIndex(1);
+        QCheckBox* box = sheet.findChild<QCheckBox*>();
+        QVERIFY(box);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(sheet.tabs()->currentIndex(), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(sheet.tabs()->currentIndex(), 0);
     }
 
     void countsBoxesFollowTheirRowAndKeepTheirMarks() {

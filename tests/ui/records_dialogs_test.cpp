@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -346,6 +347,66 @@ private Q_SLOTS:
         QCOMPARE(sheet.top(), 1);
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         QVERIFY(!dialog->isVisible());
+    }
+    // Picking another leg redraws the heading's first-thrower mark for that leg: the list after
+    // the pick shows the same heading as a list opened on that leg.
+    void headingMarksTheFirstThrowerOfTheLegPicked() {
+        m_sample->playTwoGames();
+        const GameRecord& game = m_sample->firstGame();
+        QVERIFY(game.legs[0].first_player != game.legs[1].first_player);
+        const auto heading = [](ScoreListDialog& dialog) {
+            ScoreListWnd* list = dialog.scoreList();
+            return list->grab(QRect(0, 0, list->width(), list->headerHeight())).toImage();
+        };
+        QImage fresh;
+        {
+            const auto second = openScoreList(game, 2);
+            QVERIFY(second);
+            fresh = heading(*second);
+        }
+        const auto dialog = openScoreList(game, 1);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->scoreList()->templateFirstPlayer(), game.legs[0].first_player);
+        const QImage first = heading(*dialog);
+        QVERIFY(first != fresh);
+        QTest::keyClick(dialog->choice(), Qt::Key_Down);
+        QCOMPARE(dialog->sheet().shown_leg(), 1);
+        QCOMPARE(heading(*dialog), fresh);
+        QCOMPARE(dialog->scoreList()->templateFirstPlayer(), game.legs[1].first_player);
+    }
+
+    // The history's lines always fit its width: a vertical scroll bar brings no horizontal one.
+    void historyScrollsOnlyUpAndDown() {
+        m_sample->playTwoGames();
+        const auto dialog = openHistory();
+        QVERIFY(dialog);
+        for (const QSize size : {QSize(400, 170), QSize(640, 170), QSize(380, 400)}) {
+            dialog->resize(size);
+            QTest::qWait(20);
+            QListWidget* list = dialog->list();
+            QVERIFY(list->verticalScrollBar()->isVisible() || size.height() > 300);
+            QVERIFY2(!list->horizontalScrollBar()->isVisible(),
+                     qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+            QCOMPARE(list->visualItemRect(list->item(1)).width(), list->viewport()->width());
+        }
+    }
+
+    // Saved during a leg, the game in progress is written as its last completed leg left it.
+    void saveAsDuringALegLeavesTheOpenLegOutOfTheTotals() {
+        m_sample->playTwoGames();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("playing.csv"));
+        const auto dialog = openHistory();
+        QVERIFY(dialog);
+        dialog->list()->setCurrentRow(4);
+        m_script->push_answer(QString::fromLatin1(FileDialogs::save_dialog_name), path);
+        QTest::keyClick(dialog.get(), Qt::Key_S, Qt::AltModifier);
+        QTRY_VERIFY(QFile::exists(path));
+        const GameRecord& playing = match().game();
+        QCOMPARE(read_file(path), QByteArray::fromStdString(compose_game_csv(
+                                      completed_legs_game(playing), GameCsvFile::user_locale())));
+        QVERIFY(read_file(path) !=
+                QByteArray::fromStdString(compose_game_csv(playing, GameCsvFile::user_locale())));
     }
 };
 

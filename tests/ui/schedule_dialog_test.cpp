@@ -240,6 +240,39 @@ private Q_SLOTS:
         QCOMPARE(MessageBoxes::shown(*m_script).size(), 1);
         QCOMPARE(MessageBoxes::shown(*m_script)[0].icon, MessageBoxes::Icon::Warning);
     }
+    // A long name is cut short in its column instead of pushing player 2 out of view, and a
+    // right-aligned "Legs" text keeps clear of the name beside it.
+    void longNamesKeepTheColumnsInView() {
+        GameOptions long_names = entry(501);
+        long_names.p1_name = std::string(60, 'W');
+        long_names.p2_name = "Wolfeschlegelsteinhausenbergerdorff Junior";
+        long_names.best_of = 1;
+        long_names.max_leg = 11;
+        m_app.schedule = {long_names, entry(301)};
+        ScheduleDialog* dialog = open();
+        QVERIFY(dialog);
+        QTreeWidget* list = dialog->findChild<QTreeWidget*>(QStringLiteral("list"));
+        QCOMPARE(row(list, 0).at(3), QString::fromStdString(long_names.p1_name));
+        QCOMPARE(list->columnWidth(3), 120);
+        QCOMPARE(list->columnWidth(4), 120);
+        QCOMPARE(list->topLevelItem(0)->toolTip(3), row(list, 0).at(3));
+        const QRect second_player = list->visualRect(list->model()->index(0, 4));
+        QVERIFY(second_player.right() <= list->viewport()->width());
+
+        const QFontMetrics metrics(list->font());
+        const QString legs = row(list, 0).at(2);
+        QVERIFY(list->columnWidth(2) >= metrics.horizontalAdvance(legs) + 6);
+        // The text ends at least the margin before the cell's right edge: the cell's last
+        // columns of pixels hold nothing but the background.
+        const QRect cell = list->visualRect(list->model()->index(1, 2));
+        const QImage shown = list->viewport()->grab().toImage();
+        const QRgb background = shown.pixel(cell.right() - 1, cell.top() + 1);
+        for (int x = cell.right() - 5; x <= cell.right(); ++x) {
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                QVERIFY2(shown.pixel(x, y) == background, qPrintable(QString::number(x)));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(ScheduleDialogTest)

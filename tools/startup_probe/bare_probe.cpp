@@ -5,7 +5,9 @@
 
 // The least a Qt Widgets program does to show a main window with a menu bar.
 int main(int argc, char** argv) {
+    FirstPaint::mark("main");
     QApplication app(argc, argv);
+    FirstPaint::mark("QApplication");
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("&Game"));
     window.resize(1024, 720);

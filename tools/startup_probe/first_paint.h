@@ -37,11 +37,23 @@ public:
         return (uptime - start_ticks / static_cast<double>(sysconf(_SC_CLK_TCK))) * 1000.0;
     }
 
+    // With DVK_PROBE_STEPS set, prints on stderr the process age and the processor time the
+    // process has used at the end of a step.
+    static void mark(const char* step) {
+        if (std::getenv("DVK_PROBE_STEPS") != nullptr) {
+            timespec cpu{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+            std::fprintf(stderr, "%8.1f ms  %8.1f cpu  %s\n", process_age_ms(),
+                         static_cast<double>(cpu.tv_sec) * 1e3 + cpu.tv_nsec / 1e6, step);
+        }
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
             QTimer::singleShot(0, [] {
+                mark("first paint");
                 std::printf("%.1f\n", process_age_ms());
                 QApplication::exit(0);
             });
