@@ -44,24 +44,15 @@ std::int32_t fitted_level(double sigma) {
 }
 
 std::optional<Spread> spread_for_level(std::int32_t level) {
-    if (level >= fitted_level_base + fitted_level_tenths_min &&
-        level <= fitted_level_base + fitted_level_tenths_max) {
+    if (is_fitted_level(level)) {
         return spread_of_size((level - fitted_level_base) / 10.0);
     }
-    if (level >= average_level_base && level < fitted_level_base) {
-        if (const auto sigma = average_sigma(level - average_level_base)) {
-            return spread_of_size(*sigma);
-        }
+    if (const auto sigma = average_sigma(level - average_level_base)) {
+        return spread_of_size(*sigma);
     }
     return std::nullopt;
 }
 
-bool is_spread_level(std::int32_t level) {
-    return spread_for_level(level).has_value();
-}
-
-bool is_known_com_level(std::int32_t level) {
-    return (level >= 0 && level < average_level_base) || is_spread_level(level);
-}
+static_assert(levels.size() == offered_averages.size());
 
 } // namespace dvk

@@ -107,21 +107,26 @@ TEST(SpreadComPlayer, eachDartAimedAtADoubleCountsOnce) {
 }
 
 TEST(SpreadLevels, storedLevelsAreReadAsTableSpreadOrUnknownLevels) {
-    EXPECT_FALSE(is_spread_level(0));
-    EXPECT_FALSE(is_spread_level(11));
-    EXPECT_TRUE(is_known_com_level(11));
-    EXPECT_TRUE(is_known_com_level(12)); // plays as the top table column, as it always has
-    EXPECT_FALSE(is_known_com_level(-1));
+    for (const std::int32_t table_level : {0, 5, 11}) {
+        EXPECT_FALSE(is_spread_level(table_level));
+        EXPECT_EQ(playable_com_level(table_level), table_level);
+        EXPECT_FALSE(spread_for_level(table_level).has_value());
+    }
+    // Values the program does not know play as they always have: below 0 as the first level,
+    // above the table as its top level.
+    for (const auto& [stored, played] : std::vector<std::pair<std::int32_t, std::int32_t>>{
+             {-1, 0}, {12, 11}, {999, 11}, {1055, 11}, {1000, 11}, {2019, 11}, {3000, 11}}) {
+        EXPECT_EQ(playable_com_level(stored), played) << stored;
+        EXPECT_FALSE(spread_for_level(stored).has_value()) << stored;
+    }
     for (const AverageLevel& level : average_levels()) {
         EXPECT_TRUE(is_spread_level(average_level(level.average))) << level.average;
+        EXPECT_EQ(spread_for_level(average_level(level.average)), spread_of_size(level.sigma));
     }
-    EXPECT_FALSE(is_known_com_level(average_level(55)));
-    EXPECT_FALSE(is_known_com_level(average_level(0)));
     EXPECT_EQ(fitted_level(12.34), 2123);
     EXPECT_EQ(spread_for_level(2123), spread_of_size(12.3));
     EXPECT_EQ(fitted_level(0.5), fitted_level_base + fitted_level_tenths_min);
     EXPECT_EQ(fitted_level(500), fitted_level_base + fitted_level_tenths_max);
-    EXPECT_FALSE(is_known_com_level(fitted_level_base + 1000));
 }
 
 // The levels named by their average reach it: 2,000 legs on a fixed seed; the standard
