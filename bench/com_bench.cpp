@@ -31,13 +31,14 @@ const dvk::ComTable& builtin_com_table() {
     return table;
 }
 
-// One dart with the given score left: 501 has no entry (default target), 81 draws among ten
-// weighted entries, 32 aims at a double and counts it.
+// One dart with the given score left and stored level: 501 has no entry (default target), 81
+// draws among ten weighted entries, 32 aims at a double and counts it. Level 1060 is the
+// spread player of average 60: 501 aims for points, 32 at double 16.
 void BM_ComDart(benchmark::State& state) {
     dvk::ComThrower thrower(builtin_com_table(), {20, 3}, 1);
     dvk::GameRecord game;
     game.players[0].remaining = static_cast<std::int32_t>(state.range(0));
-    game.players[0].com_level = 5;
+    game.players[0].com_level = static_cast<std::int32_t>(state.range(1));
     game.players[1].remaining = 501;
     game.legs.push_back(dvk::LegRecord::with_capacity(10, 1));
     for (auto& d : game.darts_at_double) {
@@ -50,10 +51,16 @@ void BM_ComDart(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_ComDart)->Arg(501)->Arg(81)->Arg(32);
+BENCHMARK(BM_ComDart)
+    ->Args({501, 5})
+    ->Args({81, 5})
+    ->Args({32, 5})
+    ->Args({501, 1060})
+    ->Args({32, 1060});
 
-// A whole leg of 501 between two computers of one level (index 0, 5 or 11); items are the
-// darts thrown, so items per second is the simulation's dart rate.
+// A whole leg of 501 between two computers of one level (index 0, 5 or 11, or the spread
+// players of average 30, 60 and 110); items are the darts thrown, so items per second is the
+// simulation's dart rate.
 void BM_ComLeg(benchmark::State& state) {
     dvk::ComThrower thrower(builtin_com_table(), {20, 3}, 1);
     const auto level = static_cast<std::int32_t>(state.range(0));
@@ -67,6 +74,6 @@ void BM_ComLeg(benchmark::State& state) {
     }
     state.SetItemsProcessed(darts);
 }
-BENCHMARK(BM_ComLeg)->Arg(0)->Arg(5)->Arg(11);
+BENCHMARK(BM_ComLeg)->Arg(0)->Arg(5)->Arg(11)->Arg(1030)->Arg(1060)->Arg(1110);
 
 } // namespace

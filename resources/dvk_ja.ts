@@ -8,6 +8,14 @@
         <translation>COM (Lv.%d)</translation>
     </message>
     <message>
+        <source>COM (Avg %d)</source>
+        <translation>COM (平均%d)</translation>
+    </message>
+    <message>
+        <source>COM like %s</source>
+        <translation>COM (%s風)</translation>
+    </message>
+    <message>
         <source>Totals</source>
         <translation>合計</translation>
     </message>
@@ -574,6 +582,21 @@
     </message>
 </context>
 <context>
+    <name>dvk::ComNameTexts</name>
+    <message>
+        <source>COM (Lv.%d)</source>
+        <translation>COM (Lv.%d)</translation>
+    </message>
+    <message>
+        <source>COM (Avg %d)</source>
+        <translation>COM (平均%d)</translation>
+    </message>
+    <message>
+        <source>COM like %s</source>
+        <translation>COM (%s風)</translation>
+    </message>
+</context>
+<context>
     <name>dvk::ComThrowDialog</name>
     <message>
         <source>COM</source>
@@ -779,6 +802,14 @@
         <translation>レベル%1</translation>
     </message>
     <message>
+        <source>Average %1</source>
+        <translation>平均%1</translation>
+    </message>
+    <message>
+        <source>Like %1 (%2 mm)</source>
+        <translation>%1風 (%2 mm)</translation>
+    </message>
+    <message>
         <source>&amp;COM</source>
         <translation>COM(&amp;C)</translation>
     </message>
@@ -821,10 +852,6 @@
 </context>
 <context>
     <name>dvk::HistoryLineDelegate</name>
-    <message>
-        <source>COM (Lv.%1)</source>
-        <translation>COM (Lv.%1)</translation>
-    </message>
     <message>
         <source>%1 Sets</source>
         <translation>第%1セット</translation>
@@ -1188,10 +1215,6 @@ Qt %1 で作成。</translation>
 <context>
     <name>dvk::ScheduleDialog</name>
     <message>
-        <source>COM (Lv.%1)</source>
-        <translation>COM (Lv.%1)</translation>
-    </message>
-    <message>
         <source>Modify Schedule</source>
         <translation>スケジュールの変更</translation>
     </message>
@@ -1321,20 +1344,12 @@ Qt %1 で作成。</translation>
         <source>Player names</source>
         <translation>プレイヤー名</translation>
     </message>
-    <message>
-        <source>COM (Lv.%d)</source>
-        <translation>COM (Lv.%d)</translation>
-    </message>
 </context>
 <context>
     <name>dvk::ScorePlayerWnd</name>
     <message>
         <source>Player information</source>
         <translation>プレイヤー情報</translation>
-    </message>
-    <message>
-        <source>COM (Lv.%1)</source>
-        <translation>COM (Lv.%1)</translation>
     </message>
     <message>
         <source>- First -</source>

@@ -1,5 +1,8 @@
 #include "com/com_thrower.h"
 
+#include "com/arrange_loader.h"
+#include "com/arrange_parser.h"
+#include "com/spread_levels.h"
 #include "com/throw_model.h"
 
 #include <algorithm>
@@ -44,11 +47,19 @@ std::int32_t com_score_left(const GameRecord& game, int player, int thrown, cons
         std::max<std::int64_t>(left, std::numeric_limits<std::int32_t>::min()));
 }
 
+const ArrangeTable& builtin_check_out_table() {
+    static const ArrangeTable table =
+        parse_arrange_text(builtin_arrange_text(BuiltinTable::Checkout));
+    return table;
+}
+
 } // namespace
 
-ComThrower::ComThrower(const ComTable& table, Segment target, std::uint32_t seed)
+ComThrower::ComThrower(const ComTable& table, Segment target, std::uint32_t seed,
+                       const ArrangeTable* check_out)
     : m_table(table), m_default_target(default_target(target.number, target.multiplier)),
-      m_random(seed) {}
+      m_random(seed), m_check_out(check_out != nullptr ? *check_out : builtin_check_out_table()),
+      m_normal(seed) {}
 
 const ComTable::Candidate* ComThrower::draw_candidate(const GameRecord& game, int player,
                                                       int thrown, const ComDarts& darts) {
@@ -97,6 +108,12 @@ std::int32_t ComThrower::throw_com_dart(GameRecord& game, int player, int thrown
     if (!is_player(player) || thrown < 0 || thrown >= static_cast<int>(darts.size())) {
         return 0;
     }
+    const std::int32_t level = game.players[static_cast<std::size_t>(player)].com_level;
+    if (level >= average_level_base) {
+        if (const SpreadPlayer* spread = spread_player(level)) {
+            return throw_spread_dart(game, player, thrown, darts, *spread);
+        }
+    }
     Segment target = m_default_target;
     const ComTable::Candidate* chosen = draw_candidate(game, player, thrown, darts);
     if (chosen != nullptr &&
@@ -107,9 +124,34 @@ std::int32_t ComThrower::throw_com_dart(GameRecord& game, int player, int thrown
             add_dart_at_double(game, player);
         }
     }
-    const std::int32_t level = game.players[static_cast<std::size_t>(player)].com_level;
     ComDart& dart = darts[static_cast<std::size_t>(thrown)];
     dart = simulate_dart(level, target.number, target.multiplier, m_random);
+    return dart.points();
+}
+
+const SpreadPlayer* ComThrower::spread_player(std::int32_t level) {
+    for (const auto& [known, player] : m_spread_players) {
+        if (known == level) {
+            return player.get();
+        }
+    }
+    const auto spread = spread_for_level(level);
+    if (!spread) {
+        return nullptr;
+    }
+    m_spread_players.emplace_back(level, std::make_unique<SpreadPlayer>(*spread, m_check_out));
+    return m_spread_players.back().second.get();
+}
+
+std::int32_t ComThrower::throw_spread_dart(GameRecord& game, int player, int thrown,
+                                           ComDarts& darts, const SpreadPlayer& thrower) {
+    const std::int32_t left = com_score_left(game, player, thrown, darts);
+    const SpreadAim aim = thrower.aim(left, static_cast<int>(darts.size()) - thrown);
+    if (aim.at_double() && counts_as_dart_at_double(left)) {
+        add_dart_at_double(game, player);
+    }
+    ComDart& dart = darts[static_cast<std::size_t>(thrown)];
+    dart = thrower.throw_at(aim, m_normal);
     return dart.points();
 }
 

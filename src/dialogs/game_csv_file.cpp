@@ -23,6 +23,8 @@ QString translated(const char* text) {
 // The labels of the file, in their English source texts.
 const std::pair<std::string CsvLabels::*, const char*> label_texts[] = {
     {&CsvLabels::com_name, QT_TRANSLATE_NOOP("CsvFile", "COM (Lv.%d)")},
+    {&CsvLabels::com_average_name, QT_TRANSLATE_NOOP("CsvFile", "COM (Avg %d)")},
+    {&CsvLabels::com_fitted_name, QT_TRANSLATE_NOOP("CsvFile", "COM like %s")},
     {&CsvLabels::totals, QT_TRANSLATE_NOOP("CsvFile", "Totals")},
     {&CsvLabels::sets, QT_TRANSLATE_NOOP("CsvFile", "Sets")},
     {&CsvLabels::legs, QT_TRANSLATE_NOOP("CsvFile", "Legs")},

@@ -1,6 +1,7 @@
 #include "dialogs/game_option_dialog.h"
 
 #include "dialogs/number_box.h"
+#include "model/com_levels.h"
 #include "platform/dialog_placement.h"
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
@@ -36,6 +37,20 @@ NumberBox* number_box(QAbstractSpinBox* box) {
 
 int box_number(const QAbstractSpinBox* box) {
     return static_cast<const NumberBox*>(box)->number();
+}
+
+// Shows `level` in the level list. A player fitted to someone's visits is not on the list; it
+// is added for as long as the dialog is open, so that confirming keeps it.
+void select_level(QComboBox& list, std::int32_t level, const std::string& name) {
+    int index = list.findData(level);
+    if (index < 0 && is_fitted_level(level)) {
+        list.addItem(GameOptionDialog::tr("Like %1 (%2 mm)")
+                         .arg(QString::fromStdString(name))
+                         .arg((level - fitted_level_base) / 10.0, 0, 'f', 1),
+                     level);
+        index = list.count() - 1;
+    }
+    list.setCurrentIndex(std::max(index, 0));
 }
 
 QStringList to_string_list(const std::vector<std::string>& names) {
@@ -213,7 +228,11 @@ QWidget* GameOptionDialog::create_player_group(int player) {
     controls.level->setObjectName(prefix + QStringLiteral("level"));
     controls.level->setAccessibleName(tr("%1 COM level").arg(group->title()));
     for (int level = 1; level <= offered_com_levels; ++level) {
-        controls.level->addItem(tr("Level %1").arg(level));
+        controls.level->addItem(tr("Level %1").arg(level), level - 1);
+    }
+    // Players modelled on a real board, named by the 3-dart average they play.
+    for (const std::int32_t average : offered_averages) {
+        controls.level->addItem(tr("Average %1").arg(average), average_level(average));
     }
 
     controls.com = new QCheckBox(first ? tr("&COM") : tr("CO&M"), group);
@@ -295,7 +314,7 @@ void GameOptionDialog::apply_form(const GameOptionForm& form) {
         controls.name->setEditText(QString::fromStdString(player.name));
         // A long name shows its beginning.
         controls.name->lineEdit()->setCursorPosition(0);
-        controls.level->setCurrentIndex(player.com_level);
+        select_level(*controls.level, player.com_level, player.name);
         controls.com->setChecked(player.com);
         show_com(static_cast<int>(i), player.com);
         controls.handicap->setChecked(player.handicap);
@@ -325,7 +344,7 @@ GameOptionForm GameOptionDialog::form() const {
         PlayerForm& player = form.players[i];
         player.name = controls.name->currentText().toStdString();
         player.com = controls.com->isChecked();
-        player.com_level = std::max(controls.level->currentIndex(), 0);
+        player.com_level = controls.level->currentData().toInt();
         player.handicap = controls.handicap->isChecked();
         player.handicap_score = box_number(controls.start_score);
     }

@@ -2,6 +2,7 @@
 
 #include "layout/history_line_geometry.h"
 #include "layout/side_window_geometry.h"
+#include "screen/com_name_texts.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -31,7 +32,7 @@ QString box_text(const LegRecord& leg, int player) {
 
 QString history_player_name(const PlayerBlock& player) {
     if (player.com == 1) {
-        return HistoryLineDelegate::tr("COM (Lv.%1)").arg(player.com_level + 1);
+        return ComNameTexts().name(player.com_level, player.name);
     }
     return QString::fromStdString(player.name);
 }

@@ -5,6 +5,7 @@
 #include "platform/dialog_placement.h"
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
+#include "screen/com_name_texts.h"
 #include "settings/options_load.h"
 #include "settings/options_save.h"
 
@@ -23,7 +24,7 @@ constexpr int list_font_points = 12;
 
 QString player_text(const GameOptions& entry, int player) {
     if (entry.com(player) == 1) {
-        return ScheduleDialog::tr("COM (Lv.%1)").arg(entry.com_level(player) + 1);
+        return ComNameTexts().name(entry.com_level(player), entry.name(player));
     }
     return QString::fromStdString(entry.name(player));
 }

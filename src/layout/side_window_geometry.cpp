@@ -149,17 +149,10 @@ std::string name_bar_score_text(const GameRecord& game, const NameBarContent& co
 }
 
 std::string name_bar_player_text(const GameRecord& game, int player, const NameBarContent& content,
-                                 std::string_view com_format) {
+                                 const ComNameFormats& com_formats) {
     const PlayerBlock& block = game.players[player == 1 ? 1 : 0];
-    std::string name;
-    if (block.com != 0) {
-        name = std::string(com_format);
-        if (const std::size_t at = name.find("%d"); at != std::string::npos) {
-            name.replace(at, 2, std::to_string(static_cast<std::int64_t>(block.com_level) + 1));
-        }
-    } else {
-        name = block.name;
-    }
+    std::string name =
+        block.com != 0 ? com_player_name(block.com_level, block.name, com_formats) : block.name;
     if (content.first_marker && !content.player_view && content.first_player == player) {
         name.insert(0, "* ");
     }

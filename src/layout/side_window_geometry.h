@@ -1,5 +1,6 @@
 #pragma once
 
+#include "com/com_player_name.h"
 #include "model/game_record.h"
 
 #include <array>
@@ -67,10 +68,10 @@ struct NameBarContent {
 // The sets and legs between the names; empty when none is shown.
 std::string name_bar_score_text(const GameRecord& game, const NameBarContent& content);
 
-// A player's name as shown: the computer by `com_format` (holding one "%d" for the level from
-// 1), preceded by "* " for the first thrower.
+// A player's name as shown: a computer player by `com_formats` (see com_player_name.h),
+// preceded by "* " for the first thrower.
 std::string name_bar_player_text(const GameRecord& game, int player, const NameBarContent& content,
-                                 std::string_view com_format);
+                                 const ComNameFormats& com_formats);
 
 struct NameBand {
     int left = 0;

@@ -1,5 +1,7 @@
 #include "model/playable_values.h"
 
+#include "model/com_levels.h"
+
 #include <algorithm>
 
 namespace dvk {
@@ -29,7 +31,7 @@ void bound_player(PlayerBlock& player) {
     clamp_to(player.legs_won, 0, max_counter);
     bound_counters(player.game);
     bound_counters(player.match);
-    clamp_to(player.com_level, 0, max_com_level);
+    player.com_level = playable_com_level(player.com_level);
 }
 
 bool playable_entry(std::int16_t entry) {
@@ -84,8 +86,8 @@ void bound_game_options(GameOptions& options) {
             clamp_to(*handicap, min_start_score, max_start_score);
         }
     }
-    clamp_to(options.p1_com_level, 0, max_com_level);
-    clamp_to(options.p2_com_level, 0, max_com_level);
+    options.p1_com_level = playable_com_level(options.p1_com_level);
+    options.p2_com_level = playable_com_level(options.p2_com_level);
 }
 
 std::string bound_game_record(GameRecord& game, std::size_t schedule_entries) {

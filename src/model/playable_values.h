@@ -21,7 +21,6 @@ inline constexpr std::int32_t max_legs = 99999;
 // Rounds a leg can hold. A leg without a round limit grows ten rounds at a time; no leg that is
 // played comes near this.
 inline constexpr std::int32_t max_leg_capacity = 99999;
-inline constexpr std::int32_t max_com_level = 11;
 inline constexpr std::int32_t max_game_index = 999'999;
 
 // A visit's entry: points 0 to 180, or minus the darts of a winning check-out.
@@ -29,8 +28,8 @@ inline constexpr std::int16_t min_visit_entry = -3;
 inline constexpr std::int16_t max_visit_entry = 180;
 
 // Brings every number of a game options record into range: start scores, rounds and legs are
-// clamped; a handicap of 0 or less keeps meaning "none"; computer levels are clamped to the
-// offered levels.
+// clamped; a handicap of 0 or less keeps meaning "none"; a computer level the program does
+// not know becomes the nearest table level (see com_levels.h).
 void bound_game_options(GameOptions& options);
 
 // Brings a game record read from a file into range. Values that only count or describe are

@@ -2,6 +2,7 @@
 
 #include "layout/side_window_geometry.h"
 #include "screen/colors.h"
+#include "screen/com_name_texts.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -94,9 +95,10 @@ void ScoreNameWnd::composeTexts() {
     }
     const NameBarContent shown = content();
     m_score_text = QString::fromStdString(name_bar_score_text(*m_game, shown));
-    const std::string com_format = tr("COM (Lv.%d)").toStdString();
-    const std::array<std::string, 2> names{name_bar_player_text(*m_game, 0, shown, com_format),
-                                           name_bar_player_text(*m_game, 1, shown, com_format)};
+    const ComNameTexts com_names;
+    const std::array<std::string, 2> names{
+        name_bar_player_text(*m_game, 0, shown, com_names.formats()),
+        name_bar_player_text(*m_game, 1, shown, com_names.formats())};
 
     const int dpi = logicalDpiY();
     const int points = shrink_to_fit(m_height_points, 2, [&](int size, int player) {

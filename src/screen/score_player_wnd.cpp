@@ -1,6 +1,7 @@
 #include "screen/score_player_wnd.h"
 
 #include "screen/colors.h"
+#include "screen/com_name_texts.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -253,7 +254,7 @@ QString ScorePlayerWnd::playerName() const {
         return {};
     }
     if (shown->com != 0) {
-        return tr("COM (Lv.%1)").arg(shown->com_level + 1);
+        return ComNameTexts().name(shown->com_level, shown->name);
     }
     return QString::fromStdString(shown->name);
 }

@@ -17,9 +17,8 @@ PlayerForm open_player(const GameOptions& options, int player, const std::string
         form.name = default_name;
     }
     form.com = options.com(player) == 1;
-    // An edited settings file can hold any level; the list offers only these.
-    form.com_level =
-        form.com ? std::clamp(options.com_level(player), 0, offered_com_levels - 1) : 0;
+    // An edited settings file can hold any level; the list offers only the known ones.
+    form.com_level = form.com ? playable_com_level(options.com_level(player)) : 0;
     // A score of 0 or less means "no handicap" in the record.
     const std::int32_t own = options.player_start_score(player);
     form.handicap = own > 0 && own != options.start_score;

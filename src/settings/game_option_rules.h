@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/com_levels.h"
 #include "model/game_options.h"
 #include "model/playable_values.h"
 
@@ -11,8 +12,9 @@
 
 namespace dvk {
 
-// The computer levels offered ("Level 1" to "Level 12"); the level index is the item's index.
-inline constexpr std::int32_t offered_com_levels = max_com_level + 1;
+// The table levels offered ("Level 1" to "Level 12"); the level index is the item's index. The
+// levels named by their average follow them (see com_levels.h).
+inline constexpr std::int32_t offered_com_levels = top_table_level + 1;
 
 enum class StartChoice { Score301, Score501, Score1001, Other };
 

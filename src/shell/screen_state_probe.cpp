@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -62,6 +63,19 @@ void describe_menu_states(const MainMenu& menu, QStringList& lines) {
     }
 }
 
+// The darts the computer's visit dialog shows, "T20|S5|" while the third is to come.
+void describe_com_darts(const QWidget* modal, QStringList& lines) {
+    if (modal == nullptr || modal->objectName() != QLatin1String("ComThrowDialog")) {
+        return;
+    }
+    QStringList darts;
+    for (int i = 1; i <= 3; ++i) {
+        const auto* box = modal->findChild<const QLabel*>(QStringLiteral("dart_%1").arg(i));
+        darts << (box != nullptr ? box->text() : QString());
+    }
+    lines << QStringLiteral("modal.darts=") + darts.join(u'|');
+}
+
 } // namespace
 
 QString describe_screen(const MainWindow& window) {
@@ -72,6 +86,7 @@ QString describe_screen(const MainWindow& window) {
     if (const auto* box = qobject_cast<const QMessageBox*>(QApplication::activeModalWidget())) {
         lines << QStringLiteral("modal.text=") + one_line(box->text());
     }
+    describe_com_darts(QApplication::activeModalWidget(), lines);
     lines << QStringLiteral("popup=") + name_of(QApplication::activePopupWidget());
     lines << QStringLiteral("focus=") + name_of(QApplication::focusWidget());
     // A check box or radio button reached by its mnemonic is clicked a moment after it takes

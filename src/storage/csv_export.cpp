@@ -1,5 +1,6 @@
 #include "storage/csv_export.h"
 
+#include "com/com_player_name.h"
 #include "match/statistics.h"
 
 #include <algorithm>
@@ -37,11 +38,9 @@ std::string player_name(const PlayerBlock& player, const CsvLabels& labels) {
     if (player.com == 0) {
         return csv_quote(player.name);
     }
-    std::string name = labels.com_name;
-    if (const std::size_t at = name.find("%d"); at != std::string::npos) {
-        name.replace(at, 2, std::to_string(static_cast<std::int64_t>(player.com_level) + 1));
-    }
-    return csv_quote(name);
+    return csv_quote(
+        com_player_name(player.com_level, player.name,
+                        {labels.com_name, labels.com_average_name, labels.com_fitted_name}));
 }
 
 void header_line(CsvText& out, const GameRecord& game, const CsvLocale& locale) {

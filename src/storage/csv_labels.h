@@ -5,9 +5,13 @@
 namespace dvk {
 
 // The texts of a game's CSV file. The defaults are the English texts; the window layer fills
-// in the translation of the user's language. `com_name` holds one "%d" for the level.
+// in the translation of the user's language. `com_name` holds one "%d" for the level,
+// `com_average_name` one "%d" for the average of an average level, `com_fitted_name` one "%s"
+// for the name of the player a fitted computer player copies.
 struct CsvLabels {
     std::string com_name = "COM (Lv.%d)";
+    std::string com_average_name = "COM (Avg %d)";
+    std::string com_fitted_name = "COM like %s";
 
     std::string totals = "Totals";
     std::string sets = "Sets";

@@ -146,21 +146,25 @@ TEST(NameBarNames, computerIsNamedByItsLevelCountedFromOne) {
     game.players[1].com_level = 11;
     NameBarContent content;
     content.first_marker = false;
-    EXPECT_EQ(name_bar_player_text(game, 1, content, "COM (Lv.%d)"), "COM (Lv.12)");
-    EXPECT_EQ(name_bar_player_text(game, 0, content, "COM (Lv.%d)"), "Phil");
+    EXPECT_EQ(
+        name_bar_player_text(game, 1, content, {"COM (Lv.%d)", "COM (Avg %d)", "COM like %s"}),
+        "COM (Lv.12)");
+    EXPECT_EQ(
+        name_bar_player_text(game, 0, content, {"COM (Lv.%d)", "COM (Avg %d)", "COM like %s"}),
+        "Phil");
 }
 
 TEST(NameBarNames, firstThrowerIsMarkedOnlyWithoutThePlayerWindows) {
     const GameRecord game = game_with(0, 0, 0, 0);
     NameBarContent content;
     content.first_player = 1;
-    EXPECT_EQ(name_bar_player_text(game, 0, content, "COM"), "Phil");
-    EXPECT_EQ(name_bar_player_text(game, 1, content, "COM"), "* Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 0, content, {"COM", "COM", "COM"}), "Phil");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "* Raymond");
     content.player_view = true;
-    EXPECT_EQ(name_bar_player_text(game, 1, content, "COM"), "Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Raymond");
     content.player_view = false;
     content.first_marker = false;
-    EXPECT_EQ(name_bar_player_text(game, 1, content, "COM"), "Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Raymond");
 }
 
 TEST(NameBarNames, bandsStopShortOfTheScoreInTheMiddle) {

@@ -131,6 +131,27 @@ private Q_SLOTS:
         QCOMPARE(m_app.name_list, (std::vector<std::string>{"Alice", "Player 2"}));
     }
 
+    void levelsBeyondTheTableAreChosenAndKept() {
+        GameOptions options = fresh_options();
+        options.p1_com = 1;
+        options.p1_com_level = 2123; // fitted to someone's visits: kept, though not offered
+        options.p1_name = "Mira Kohl";
+        options.p2_com = 1;
+        options.p2_com_level = 1055; // no such level: the top table level
+        QVERIFY(open(options));
+        QCOMPARE(find<QComboBox>("p1_level")->currentText(), "Like Mira Kohl (12.3 mm)");
+        QCOMPARE(find<QComboBox>("p2_level")->currentText(), "Level 12");
+        find<QComboBox>("p2_level")->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 4; ++i) { // Average 30, 40, 50, 60
+            QTest::keyClick(find<QComboBox>("p2_level"), Qt::Key_Down);
+        }
+        QCOMPARE(find<QComboBox>("p2_level")->currentText(), "Average 60");
+        QTest::keyClick(find<QComboBox>("p2_level"), Qt::Key_Return);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(m_dialog->options().p1_com_level, 2123);
+        QCOMPARE(m_dialog->options().p2_com_level, 1060);
+    }
+
     void tabVisitsEveryControlInReadingOrder() {
         QVERIFY(open(fresh_options()));
         // Every box enabled, so that Tab stops at each.
@@ -287,7 +308,10 @@ private Q_SLOTS:
         QVERIFY(!find<QCheckBox>("change_first")->isEnabled());
         QCOMPARE(find<QLabel>("p1_label")->text(), "Level:");
         QCOMPARE(find<QComboBox>("p1_level")->currentText(), "Level 12");
-        QCOMPARE(find<QComboBox>("p1_level")->count(), 12);
+        // The twelve table levels, then the players named by their average, 30 to 110.
+        QCOMPARE(find<QComboBox>("p1_level")->count(), 21);
+        QCOMPARE(find<QComboBox>("p1_level")->itemText(12), "Average 30");
+        QCOMPARE(find<QComboBox>("p1_level")->itemText(20), "Average 110");
         QCOMPARE(find<QComboBox>("p1_name")->currentText(), "Player 1");
         QCOMPARE(find<QLabel>("p2_label")->text(), "Name:");
         QVERIFY(find<QCheckBox>("p2_handicap")->isChecked());

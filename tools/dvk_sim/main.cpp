@@ -1,12 +1,17 @@
 // dvk-sim: plays legs of 501 computer against computer and prints, per level, how the
-// computer opponent scores. Used to check the throw model and the COM table by their numbers.
+// computer opponent scores. Used to check the throw model and the COM table by their numbers,
+// and to calibrate the levels named by their average.
 
 #include "com/arrange_loader.h"
 #include "com/arrange_parser.h"
 #include "com/com_leg.h"
+#include "com/spread_calibration.h"
+#include "com/spread_levels.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -18,31 +23,30 @@ constexpr std::int32_t start_score = 501;
 constexpr std::int32_t levels_offered = 12;
 constexpr std::int64_t max_legs = 10'000'000;
 
+enum class Run { TableLevels, AverageLevel, Calibration, Recalibration };
+
 struct Options {
     std::int64_t legs = 1000;
     std::uint32_t seed = 1;
     std::optional<std::int32_t> level; // as shown, 1 to 12
+    std::int32_t average = 0;          // with Run::AverageLevel
+    Run run = Run::TableLevels;
 };
 
 struct LevelTotals {
-    std::int64_t legs = 0;
-    std::int64_t undecided = 0;
-    std::int64_t winner_darts = 0;
-    std::int64_t points = 0;
-    std::int64_t darts = 0;
-    std::int64_t first9_points = 0;
-    std::int64_t first9_darts = 0;
-    std::int64_t double_darts = 0;
-    std::int64_t check_outs = 0;
-    std::int64_t simulated_darts = 0;
+    dvk::ComLevelTotals totals;
     double seconds = 0;
 };
 
 void print_usage(std::FILE* out) {
-    std::fputs("usage: dvk-sim [--legs N] [--seed S] [--level L]\n"
-               "  --legs N   legs of 501 per level, 1 to 10000000 (default 1000)\n"
-               "  --seed S   seed of the random source, 0 to 4294967295 (default 1)\n"
-               "  --level L  play only level L, 1 to 12 (default: every level)\n",
+    std::fputs("usage: dvk-sim [--legs N] [--seed S] [--level L | --average A | --calibrate |\n"
+               "               --recalibrate]\n"
+               "  --legs N       legs of 501 per level, 1 to 10000000 (default 1000)\n"
+               "  --seed S       seed of the random source, 0 to 4294967295 (default 1)\n"
+               "  --level L      play only table level L, 1 to 12 (default: every level)\n"
+               "  --average A    play only the level named by its average A (30, 40, ... 110)\n"
+               "  --calibrate    play every average level and compare it with its name\n"
+               "  --recalibrate  find each average level's spread anew, then compare\n",
                out);
 }
 
@@ -61,6 +65,10 @@ std::optional<Options> parse_options(int argc, char** argv, std::string_view& ba
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         bad = name;
+        if (name == "--calibrate" || name == "--recalibrate") {
+            options.run = name == "--calibrate" ? Run::Calibration : Run::Recalibration;
+            continue;
+        }
         if (i + 1 >= argc) {
             return std::nullopt;
         }
@@ -83,6 +91,13 @@ std::optional<Options> parse_options(int argc, char** argv, std::string_view& ba
             if (!options.level) {
                 return std::nullopt;
             }
+        } else if (name == "--average") {
+            const auto average = parse_number<std::int32_t>(value, 1, 999);
+            if (!average || !dvk::is_spread_level(dvk::average_level(*average))) {
+                return std::nullopt;
+            }
+            options.average = *average;
+            options.run = Run::AverageLevel;
         } else {
             bad = name;
             return std::nullopt;
@@ -91,51 +106,89 @@ std::optional<Options> parse_options(int argc, char** argv, std::string_view& ba
     return options;
 }
 
-void add_leg(LevelTotals& totals, const dvk::ComLegStats& leg) {
-    ++totals.legs;
-    totals.simulated_darts += leg.simulated_darts;
-    if (leg.winner < 0) {
-        ++totals.undecided;
-    } else {
-        totals.winner_darts += leg.darts[static_cast<std::size_t>(leg.winner)];
-        ++totals.check_outs;
-    }
-    for (std::size_t p = 0; p < 2; ++p) {
-        totals.points += leg.points[p];
-        totals.darts += leg.darts[p];
-        totals.first9_points += leg.first9_points[p];
-        totals.first9_darts += leg.first9_darts[p];
-        totals.double_darts += leg.double_darts[p];
-    }
-}
-
-LevelTotals play_level(dvk::ComThrower& thrower, std::int32_t level_index, std::int64_t legs) {
-    LevelTotals totals;
+LevelTotals play_level(dvk::ComThrower& thrower, std::int32_t level, std::int64_t legs) {
     const auto start = std::chrono::steady_clock::now();
-    for (std::int64_t leg = 0; leg < legs; ++leg) {
-        add_leg(totals, dvk::play_com_leg(thrower, {level_index, level_index}, start_score,
-                                          static_cast<int>(leg % 2)));
-    }
-    totals.seconds =
+    LevelTotals result{dvk::play_level_legs(thrower, level, legs), 0};
+    result.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return totals;
+    return result;
 }
 
-double ratio(std::int64_t part, std::int64_t whole, double scale) {
-    return whole > 0 ? scale * static_cast<double>(part) / static_cast<double>(whole) : 0.0;
-}
-
-void print_level(std::int32_t shown_level, const LevelTotals& t) {
+void print_level(std::int32_t shown_level, const LevelTotals& level) {
+    const dvk::ComLevelTotals& t = level.totals;
     const double per_second =
-        t.seconds > 0 ? static_cast<double>(t.simulated_darts) / t.seconds : 0.0;
+        level.seconds > 0 ? static_cast<double>(t.simulated_darts) / level.seconds : 0.0;
     std::printf("%5d %8lld %10.2f %11.2f %12.2f %12.2f %12.0f\n", shown_level,
-                static_cast<long long>(t.legs), ratio(t.winner_darts, t.check_outs, 1.0),
-                ratio(t.points, t.darts, 3.0), ratio(t.first9_points, t.first9_darts, 3.0),
-                ratio(t.check_outs, t.double_darts, 100.0), per_second);
+                static_cast<long long>(t.legs), t.darts_per_leg_won(), t.three_dart_average(),
+                t.first9_average(), t.check_out_rate(), per_second);
     if (t.undecided > 0) {
         std::printf("      %lld legs ended undecided after %d rounds\n",
                     static_cast<long long>(t.undecided), dvk::com_leg_round_limit);
     }
+}
+
+void print_header() {
+    std::printf("level     legs  darts/leg  3-dart avg  first-9 avg  check-out %%      darts/s\n");
+}
+
+// Each level starts from its own seed, so one level alone gives the same figures.
+std::uint32_t level_seed(const Options& options, std::int32_t shown) {
+    return options.seed + static_cast<std::uint32_t>(shown);
+}
+
+int run_table_levels(const Options& options, dvk::ComThrower& thrower) {
+    std::printf("%lld legs of %d per level, seed %u, built-in COM table\n",
+                static_cast<long long>(options.legs), start_score, options.seed);
+    print_header();
+    const std::int32_t first = options.level.value_or(1);
+    const std::int32_t last = options.level.value_or(levels_offered);
+    for (std::int32_t shown = first; shown <= last; ++shown) {
+        thrower.reseed(level_seed(options, shown));
+        print_level(shown, play_level(thrower, shown - 1, options.legs));
+    }
+    return 0;
+}
+
+int run_average_level(const Options& options, dvk::ComThrower& thrower) {
+    std::printf("%lld legs of %d, seed %u, average level %d (spread levels use the built-in "
+                "check-out table)\n",
+                static_cast<long long>(options.legs), start_score, options.seed, options.average);
+    print_header();
+    thrower.reseed(level_seed(options, options.average));
+    print_level(options.average,
+                play_level(thrower, dvk::average_level(options.average), options.legs));
+    return 0;
+}
+
+// Plays each average level and sets its figures beside its name; with `recalibrate` it
+// first searches each level's spread size again, with a fifth of the legs per step.
+int run_calibration(const Options& options, const dvk::ComTable& table, bool recalibrate) {
+    std::printf("calibration: %lld legs of %d per level, seed %u, built-in COM and check-out "
+                "tables%s\n",
+                static_cast<long long>(options.legs), start_score, options.seed,
+                recalibrate ? ", spreads searched anew" : "");
+    std::printf("target  sigma mm  3-dart avg  deviation  first-9 avg  check-out %%  "
+                "darts/leg  within 1.0\n");
+    bool all_within = true;
+    for (const dvk::AverageLevel& level : dvk::average_levels()) {
+        const std::uint32_t seed = level_seed(options, level.average);
+        const double sigma =
+            recalibrate ? dvk::calibrate_spread_size(level.average,
+                                                     std::max<std::int64_t>(options.legs / 5, 1),
+                                                     seed, table)
+                        : level.sigma;
+        dvk::ComThrower thrower(table, dvk::default_target(20, 3), seed);
+        const std::int32_t played =
+            recalibrate ? dvk::fitted_level(sigma) : dvk::average_level(level.average);
+        const dvk::ComLevelTotals t = dvk::play_level_legs(thrower, played, options.legs);
+        const double deviation = t.three_dart_average() - level.average;
+        const bool within = std::abs(deviation) <= 1.0;
+        all_within = all_within && within;
+        std::printf("%6d %9.1f %11.2f %+10.2f %12.2f %12.2f %10.2f  %s\n", level.average, sigma,
+                    t.three_dart_average(), deviation, t.first9_average(), t.check_out_rate(),
+                    t.darts_per_leg_won(), within ? "yes" : "NO");
+    }
+    return all_within ? 0 : 1;
 }
 
 } // namespace
@@ -156,15 +209,14 @@ int main(int argc, char** argv) {
     const dvk::ComTable table(
         dvk::parse_arrange_text(dvk::builtin_arrange_text(dvk::BuiltinTable::Com)));
     dvk::ComThrower thrower(table, dvk::default_target(20, 3), options->seed);
-    std::printf("%lld legs of %d per level, seed %u, built-in COM table\n",
-                static_cast<long long>(options->legs), start_score, options->seed);
-    std::printf("level     legs  darts/leg  3-dart avg  first-9 avg  check-out %%      darts/s\n");
-    const std::int32_t first = options->level.value_or(1);
-    const std::int32_t last = options->level.value_or(levels_offered);
-    for (std::int32_t shown = first; shown <= last; ++shown) {
-        // Each level starts from its own seed, so one level alone gives the same figures.
-        thrower.reseed(options->seed + static_cast<std::uint32_t>(shown));
-        print_level(shown, play_level(thrower, shown - 1, options->legs));
+    switch (options->run) {
+    case Run::TableLevels:
+        return run_table_levels(*options, thrower);
+    case Run::AverageLevel:
+        return run_average_level(*options, thrower);
+    case Run::Calibration:
+    case Run::Recalibration:
+        return run_calibration(*options, table, options->run == Run::Recalibration);
     }
     return 0;
 }
