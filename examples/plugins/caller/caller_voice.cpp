@@ -25,6 +25,10 @@ QStringList CallerVoice::voices() const {
     return names;
 }
 
+bool CallerVoice::hasVoice() const {
+    return m_speech->state() != QTextToSpeech::Error && !m_speech->availableVoices().isEmpty();
+}
+
 void CallerVoice::apply(const CallerSettings& settings) {
     m_speech->setRate(settings.rate);
     for (const QVoice& voice : m_speech->availableVoices()) {

@@ -19,6 +19,8 @@ public:
     QStringList voices() const;
     QTextToSpeech::State state() const { return m_speech->state(); }
     QString errorString() const { return m_speech->errorString(); }
+    // False when no speech engine could be loaded or it offers no voice: nothing can be said.
+    bool hasVoice() const;
 
     void apply(const CallerSettings& settings);
     // Says the phrases after what is still to be said.
