@@ -76,7 +76,6 @@ CallerSettingsDialog::CallerSettingsDialog(const CallerSettings& settings, Calle
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     m_no_voice->setObjectName(QStringLiteral("NoVoice"));
-    m_no_voice->setWordWrap(true);
     m_no_voice->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
     connect(&voice, &CallerVoice::stateChanged, this, &CallerSettingsDialog::showVoiceState);
     showVoiceState();

@@ -14,6 +14,8 @@ class CallerVoice : public QObject {
     Q_OBJECT
 public:
     explicit CallerVoice(QObject* parent = nullptr);
+    // A voice of the speech engine named `engine`; one that is not installed gives no voice.
+    explicit CallerVoice(const QString& engine, QObject* parent = nullptr);
 
     QString engine() const { return m_speech->engine(); }
     QStringList voices() const;
