@@ -60,7 +60,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(dvk_exact_version "${DVK_DEBIAN_VERSION}")
 
-# Descriptions: a synopsis, then lines of at most 80 characters.
+# Descriptions: each package's synopsis, then lines of at most 80 characters.
 set(CPACK_DEBIAN_PLAYER_PACKAGE_NAME dvk)
 set(CPACK_DEBIAN_PLAYER_PACKAGE_SECTION games)
 set(CPACK_COMPONENT_PLAYER_DESCRIPTION "scorer for two-player count-down darts
