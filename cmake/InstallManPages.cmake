@@ -14,13 +14,13 @@ set(DVK_GUIDE_PATH "${datadir}/dvk/guide/en/index.html")
 set(DVK_GUIDE_JA_PATH "${datadir}/dvk/guide/ja/index.html")
 
 foreach(page dvk dvk.ja)
-    configure_file(${DVK_MAN_SOURCE_DIR}/${page}.1.in ${DVK_MAN_WORK_DIR}/${page}.1 @ONLY)
-    execute_process(COMMAND ${DVK_GZIP} -9 -n -c ${DVK_MAN_WORK_DIR}/${page}.1
-        OUTPUT_FILE ${DVK_MAN_WORK_DIR}/${page}.1.gz RESULT_VARIABLE result)
+    configure_file(${DVK_MAN_SOURCE_DIR}/${page}.6.in ${DVK_MAN_WORK_DIR}/${page}.6 @ONLY)
+    execute_process(COMMAND ${DVK_GZIP} -9 -n -c ${DVK_MAN_WORK_DIR}/${page}.6
+        OUTPUT_FILE ${DVK_MAN_WORK_DIR}/${page}.6.gz RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
-        message(FATAL_ERROR "gzip failed on the manual page ${page}.1")
+        message(FATAL_ERROR "gzip failed on the manual page ${page}.6")
     endif()
 endforeach()
-file(INSTALL DESTINATION "${mandir}/man1" TYPE FILE FILES "${DVK_MAN_WORK_DIR}/dvk.1.gz")
-file(INSTALL DESTINATION "${mandir}/ja/man1" TYPE FILE RENAME dvk.1.gz
-    FILES "${DVK_MAN_WORK_DIR}/dvk.ja.1.gz")
+file(INSTALL DESTINATION "${mandir}/man6" TYPE FILE FILES "${DVK_MAN_WORK_DIR}/dvk.6.gz")
+file(INSTALL DESTINATION "${mandir}/ja/man6" TYPE FILE RENAME dvk.6.gz
+    FILES "${DVK_MAN_WORK_DIR}/dvk.ja.6.gz")

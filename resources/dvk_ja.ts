@@ -438,6 +438,10 @@
         <source>Right</source>
         <translation>右へ</translation>
     </message>
+    <message>
+        <source>&amp;User&apos;s Guide</source>
+        <translation>ユーザーズガイド(&amp;U)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -487,6 +491,10 @@
     <message>
         <source>No program was found to open &apos;%1&apos;.</source>
         <translation>&apos;%1&apos; を開くプログラムが見つかりません。</translation>
+    </message>
+    <message>
+        <source>No program could open &apos;%1&apos;: the desktop&apos;s opener ended with code %2. Install a web browser.</source>
+        <translation>&apos;%1&apos; を開けるプログラムがありません (デスクトップの開くコマンドがコード %2 で終了しました)。Web ブラウザーをインストールしてください。</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1708,78 @@ Do you want to bind it all the same?</source>
     <message>
         <source>&amp;Try</source>
         <translation>試す(&amp;T)</translation>
+    </message>
+    <message>
+        <source>No voice is installed: install %1.</source>
+        <translation>音声がインストールされていません: %1 をインストールしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: dvk [--portable]
+       dvk /shortcut
+       dvk --help | --version
+
+Scorer for two-player count-down darts.
+
+  --portable  keep the settings, the game in progress and the CSV files
+              beside the program
+  /shortcut   put a launcher for dvk on the desktop and end
+  --help      show this help and end
+  --version   show the version and end
+</source>
+        <translation>使い方: dvk [--portable]
+        dvk /shortcut
+        dvk --help | --version
+
+二人対戦のカウントダウン ダーツのスコアラーです。
+
+  --portable  設定、進行中のゲーム、CSV ファイルをプログラムと同じフォルダーに
+              置きます
+  /shortcut   デスクトップに dvk のランチャーを作って終了します
+  --help      このヘルプを表示して終了します
+  --version   バージョンを表示して終了します
+</translation>
+    </message>
+    <message>
+        <source>The user&apos;s guide is not installed.</source>
+        <translation>ユーザーズガイドがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>The user&apos;s guide: %1</source>
+        <translation>ユーザーズガイド: %1</translation>
+    </message>
+    <message>
+        <source>dvk %1
+Scorer for two-player count-down darts.
+</source>
+        <translation>dvk %1
+二人対戦のカウントダウン ダーツのスコアラーです。
+</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::caller::CallerSettings</name>
+    <message>
+        <source>The folder &apos;%1&apos; cannot be made.</source>
+        <translation>フォルダー &apos;%1&apos; を作れません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder.</source>
+        <translation>&apos;%1&apos; はフォルダーです。</translation>
+    </message>
+    <message>
+        <source>You may not write to &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; に書き込む権限がありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; could not be written.</source>
+        <translation>&apos;%1&apos; に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The caller&apos;s settings could not be saved. %1</source>
+        <translation>コーラーの設定を保存できませんでした。%1</translation>
     </message>
 </context>
 </TS>

@@ -77,7 +77,11 @@ public:
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QString save_as_folder() {
+QString save_as_folder(const std::filesystem::path& folder) {
+    const QString wanted = QFile::decodeName(folder.string().c_str());
+    if (!folder.empty() && QDir(wanted).exists()) {
+        return wanted;
+    }
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
@@ -108,10 +112,11 @@ AutoSaveOutcome GameCsvFile::auto_save(const GameRecord& game, const std::string
     return auto_save_game(game, auto_save_path, data_folder, user_locale(), files);
 }
 
-bool GameCsvFile::save_as(QWidget* owner, const GameRecord& game) {
+bool GameCsvFile::save_as(QWidget* owner, const GameRecord& game,
+                          const std::filesystem::path& folder) {
     SaveFileRequest request;
     request.title = translated(QT_TRANSLATE_NOOP("CsvFile", "Save As"));
-    request.folder = save_as_folder();
+    request.folder = save_as_folder(folder);
     request.proposed_name = QString::fromStdString(csv_file_name(game));
     request.filter = translated(QT_TRANSLATE_NOOP("CsvFile", "CSV (*.csv)"));
     request.default_suffix = QStringLiteral("csv");

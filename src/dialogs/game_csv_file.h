@@ -26,10 +26,12 @@ public:
                                      const std::filesystem::path& data_folder,
                                      AutoSaveFiles& files);
 
-    // Asks for a file, proposing the game's own name ("501_20261207_101500.csv"), and writes
-    // the game there; a failure is told in an error box with the system's reason. False for
-    // Cancel and for a failure.
-    static bool save_as(QWidget* owner, const GameRecord& game);
+    // Asks for a file, proposing the game's own name ("501_20261207_101500.csv") in `folder`
+    // (the documents when it is not given or does not exist), and writes the game there; a
+    // failure is told in an error box with the system's reason. False for Cancel and for a
+    // failure.
+    static bool save_as(QWidget* owner, const GameRecord& game,
+                        const std::filesystem::path& folder = {});
 };
 
 } // namespace dvk

@@ -6,6 +6,7 @@
 #include "layout/history_line_geometry.h"
 #include "platform/dialog_script.h"
 #include "platform/message_boxes.h"
+#include "storage/auto_save.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -75,13 +76,15 @@ GameHistoryDialog::GameHistoryDialog(HistoryList& history, const GameRecord& cur
 }
 
 void GameHistoryDialog::open(QWidget* owner, HistoryList& history, const GameRecord& current,
-                             AppOptions& options, const ArrangeTable& checkout_table) {
+                             AppOptions& options, const ArrangeTable& checkout_table,
+                             const std::filesystem::path& data_folder) {
     if (DialogScript::take_answer(QStringLiteral("GameHistoryDialog"),
                                   {{QStringLiteral("lines"),
                                     static_cast<int>(history_lines(history, current).size())}})) {
         return;
     }
     GameHistoryDialog dialog(history, current, options, checkout_table, owner);
+    dialog.setDataFolder(data_folder);
     dialog.exec();
 }
 
@@ -148,7 +151,8 @@ void GameHistoryDialog::view() {
 void GameHistoryDialog::saveAs() {
     const HistoryLineDelegate::Shown shown = selected();
     if (shown.game != nullptr) {
-        GameCsvFile::save_as(this, *shown.game);
+        GameCsvFile::save_as(this, *shown.game,
+                             auto_save_folder(m_options.auto_save_path, m_data_folder));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "settings/app_options.h"
 
 #include <QDialog>
+#include <filesystem>
 
 #include <optional>
 #include <vector>
@@ -28,9 +29,12 @@ public:
     GameHistoryDialog(HistoryList& history, const GameRecord& current, AppOptions& options,
                       const ArrangeTable& checkout_table, QWidget* owner = nullptr);
 
-    // Opens the dialog modally (or records the call under a DialogScript).
+    // Opens the dialog modally (or records the call under a DialogScript). "Save As..." starts
+    // in the auto-save folder: the configured one, else `data_folder`.
     static void open(QWidget* owner, HistoryList& history, const GameRecord& current,
-                     AppOptions& options, const ArrangeTable& checkout_table);
+                     AppOptions& options, const ArrangeTable& checkout_table,
+                     const std::filesystem::path& data_folder = {});
+    void setDataFolder(const std::filesystem::path& folder) { m_data_folder = folder; }
 
     QListWidget* list() const { return m_list; }
     QPushButton* button(const QString& name) const;
@@ -54,6 +58,7 @@ private:
     const GameRecord& m_current;
     AppOptions& m_options;
     const ArrangeTable& m_checkout;
+    std::filesystem::path m_data_folder;
     std::vector<HistoryLine> m_lines;
 
     QListWidget* m_list = nullptr;

@@ -48,6 +48,7 @@ constexpr CommandText command_texts[] = {
     {command::clear_scores, QT_TRANSLATE_NOOP("MainMenu", "&Clear Scores")},
     {command::dart_out_shots, QT_TRANSLATE_NOOP("MainMenu", "&Dart Out Shots...")},
     {command::about, QT_TRANSLATE_NOOP("MainMenu", "&About...")},
+    {command::user_guide, QT_TRANSLATE_NOOP("MainMenu", "&User's Guide")},
     {command::cancel, QT_TRANSLATE_NOOP("MainMenu", "Cancel")},
     {command::no_action, QT_TRANSLATE_NOOP("MainMenu", "No Action")},
     {command::up, QT_TRANSLATE_NOOP("MainMenu", "Up")},
@@ -160,6 +161,7 @@ void MainMenu::buildScoreMenu() {
 
 void MainMenu::buildHelpMenu() {
     QMenu* menu = m_bar->addMenu(tr("&Help"));
+    add(menu, command::user_guide);
     add(menu, command::about);
 }
 

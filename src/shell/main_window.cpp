@@ -405,6 +405,9 @@ void MainWindow::runCommand(int id) {
         OnlinePage::open(this, options().online_page,
                          QString::fromStdString(m_context.program_folder.string()));
         break;
+    case command::user_guide:
+        OnlinePage::open_guide(this, QString::fromStdString(m_context.program_folder.string()));
+        break;
     case command::previous_leg:
         m_match->sheet().previous_leg();
         break;

@@ -5,6 +5,8 @@
 #include "platform/web_page.h"
 
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 
 namespace dvk {
 
@@ -39,12 +41,28 @@ bool OnlinePage::open(QWidget* owner, const std::string& configured,
         MessageBoxes::error(owner, problem);
         return false;
     }
-    if (!open_web_page(page)) {
-        MessageBoxes::error(owner, tr("No program was found to open '%1'.")
-                                       .arg(page.toDisplayString(QUrl::PreferLocalFile)));
-        return false;
+    return show(owner, page);
+}
+
+bool OnlinePage::open_guide(QWidget* owner, const QString& program_folder) {
+    return open(owner, {}, program_folder);
+}
+
+bool OnlinePage::show(QWidget* owner, const QUrl& page) {
+    const QString shown = page.toDisplayString(QUrl::PreferLocalFile);
+    QObject* context =
+        owner != nullptr ? static_cast<QObject*>(owner) : QCoreApplication::instance();
+    const QPointer<QWidget> box_owner(owner);
+    const bool started = open_web_page(page, context, [box_owner, shown](int exit_code) {
+        MessageBoxes::error(box_owner, tr("No program could open '%1': the desktop's opener "
+                                          "ended with code %2. Install a web browser.")
+                                           .arg(shown)
+                                           .arg(exit_code));
+    });
+    if (!started) {
+        MessageBoxes::error(owner, tr("No program was found to open '%1'.").arg(shown));
     }
-    return true;
+    return started;
 }
 
 } // namespace dvk

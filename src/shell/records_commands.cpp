@@ -24,7 +24,7 @@ QString translated(const char* text) {
 void RecordsCommands::gameHistory() {
     Match& match = m_window.match();
     GameHistoryDialog::open(&m_window, match.history(), match.game(), m_window.options(),
-                            *m_window.context().checkout_table);
+                            *m_window.context().checkout_table, m_window.context().data_folder);
 }
 
 void RecordsCommands::dartOutShots() {

@@ -3,8 +3,9 @@
 `check_tree(test, root)` looks at every file under `root` (an installation prefix: bin/,
 share/, ...) and fails `test` on a file nobody expects, on a missing file, and on a file that
 is broken: launcher and AppStream metadata through their validators, icons of the wrong size,
-manual pages with troff warnings, guide pages with dead links or unfilled placeholders, the
-plug-in header when it does not compile.
+manual pages with troff warnings, guide pages with dead links or unfilled placeholders, Japanese
+text with a space where its source line broke, Debian copyright files and changelogs that are
+not in Debian's formats, the plug-in header when it does not compile.
 """
 
 import gzip
@@ -18,6 +19,12 @@ import xml.etree.ElementTree as ElementTree
 APP_ID = os.environ.get("DVK_APP_ID", "io.github.dvk.dvk")
 ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256, 512)
 GUIDE_LANGUAGES = ("en", "ja")
+# The Debian packages, each with its documentation folder under share/doc/.
+PACKAGES = ("dvk", "dvk-caller", "dvk-dev")
+DEBIAN_VERSION = os.environ.get("DVK_DEBIAN_VERSION", "0.2.6-1")
+# A line break between two characters of Japanese text, which a browser or groff would show as
+# a space (characters from the CJK punctuation block on, and the full-width forms).
+JAPANESE_BREAK = re.compile(r"[\u3000-\u9fff\uff00-\uffef]\n[\u3000-\u9fff\uff00-\uffef]")
 
 
 def files_under(root):
@@ -31,13 +38,16 @@ def files_under(root):
 def fixed_files():
     """The files every installation has, by their path under the prefix."""
     files = {
-        "bin/dvk",
+        "games/dvk",
         f"share/applications/{APP_ID}.desktop",
         f"share/metainfo/{APP_ID}.metainfo.xml",
         f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
-        "share/man/man1/dvk.1.gz",
-        "share/man/ja/man1/dvk.1.gz",
+        "share/man/man6/dvk.6.gz",
+        "share/man/ja/man6/dvk.6.gz",
     }
+    for package in PACKAGES:
+        files.add(f"share/doc/{package}/copyright")
+        files.add(f"share/doc/{package}/changelog.Debian.gz")
     for size in ICON_SIZES:
         files.add(f"share/icons/hicolor/{size}x{size}/apps/{APP_ID}.png")
     for language in GUIDE_LANGUAGES:
@@ -50,8 +60,8 @@ def fixed_files():
 OPTIONAL_FILES = (
     re.compile(r"^share/dvk/guide/(en|ja)/pictures/[A-Za-z0-9_]+\.png$"),
     re.compile(r"^include/dvk/[A-Za-z0-9_]+\.h$"),
-    re.compile(r"^lib/([a-z0-9_-]+/)?dvk/plugins/[^/]+\.dvk$"),
-    re.compile(r"^share/doc/dvk/examples/plugins/.+$"),
+    re.compile(r"^lib/dvk/plugins/[^/]+\.dvk$"),
+    re.compile(r"^share/doc/dvk-dev/examples/.+$"),
 )
 
 
@@ -113,10 +123,12 @@ def check_tree(test, root, prefix=None):
     for language in GUIDE_LANGUAGES:
         check_guide(test, root, language)
     check_plugin_interface(test, root, present)
+    for package in PACKAGES:
+        check_debian_documents(test, os.path.join(root, "share/doc", package))
 
 
 def check_program(test, root):
-    program = os.path.join(root, "bin/dvk")
+    program = os.path.join(root, "games/dvk")
     with open(program, "rb") as f:
         test.assertEqual(f.read(4), b"\x7fELF")
     test.assertTrue(os.access(program, os.X_OK))
@@ -157,11 +169,18 @@ def check_icons(test, root):
 
 def check_manual_pages(test, root, prefix):
     guide = os.path.join(prefix, "share/dvk/guide")
-    for page, language in (("share/man/man1/dvk.1.gz", "en"), ("share/man/ja/man1/dvk.1.gz", "ja")):
+    for page, language in (("share/man/man6/dvk.6.gz", "en"), ("share/man/ja/man6/dvk.6.gz", "ja")):
         with gzip.open(os.path.join(root, page), "rt", encoding="utf-8") as f:
             text = f.read()
-        test.assertTrue(text.startswith(".TH DVK 1 "), page)
-        test.assertNotIn("@", text.replace("@dvk.invalid", ""), page)
+        test.assertTrue(text.startswith(".TH DVK 6 "), page)
+        test.assertNotIn("@", text, page)
+        # Lines of Japanese text are joined with \c; a plain break would print a space. A
+        # heading ends its line anyway.
+        lines = text.splitlines()
+        for line, following in zip(lines, lines[1:]):
+            if not re.match(r"\.(SH|SS|TP|PP|IP)\b", line):
+                test.assertIsNone(JAPANESE_BREAK.search(line[-1:] + "\n" + following[:1]),
+                                  f"{page}: {line!r} then {following!r}")
         # The guide the page names is the one installed beside it.
         named = re.findall(r"(/\S+/guide/(en|ja)/index\.html)", text)
         test.assertTrue(named, page)
@@ -179,6 +198,9 @@ def check_guide(test, root, language):
     with open(page, encoding="utf-8") as f:
         text = f.read()
     test.assertNotRegex(text, r"@DVK_[A-Z_]+@")
+    found = JAPANESE_BREAK.search(re.sub(r"<(b|i|span|code|kbd|a|em)\b[^>]*>|</(b|i|span|code|kbd|a|em)>",
+                                         "", text))
+    test.assertIsNone(found, f"{language}: a line break inside Japanese text")
     links = GuideLinks()
     links.feed(text)
     test.assertEqual(links.language, language)
@@ -203,3 +225,22 @@ def check_plugin_interface(test, root, present):
     for plugin in (f for f in present if f.endswith(".dvk")):
         with open(os.path.join(root, plugin), "rb") as f:
             test.assertEqual(f.read(4), b"\x7fELF", plugin)
+
+
+def check_debian_documents(test, folder):
+    """The copyright file in Debian's machine-readable format and the changelog, compressed
+    without a name or time so that the package is the same at every build."""
+    with open(os.path.join(folder, "copyright"), encoding="utf-8") as f:
+        copyright_text = f.read()
+    test.assertTrue(copyright_text.startswith(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"))
+    test.assertRegex(copyright_text, r"(?m)^Files: \*\nCopyright: .+\nLicense: \S+")
+    test.assertNotIn("@", copyright_text.replace("@dvk-darts.org", ""))
+    changelog = os.path.join(folder, "changelog.Debian.gz")
+    with open(changelog, "rb") as f:
+        head = f.read(10)
+    test.assertEqual(head[:3], b"\x1f\x8b\x08")
+    test.assertEqual((head[3], head[4:8]), (0, b"\0\0\0\0"), "gzip with a name or a time")
+    parsed = run(["dpkg-parsechangelog", "-l", changelog, "-S", "Version"])
+    test.assertEqual((parsed.returncode, parsed.stdout.strip()), (0, DEBIAN_VERSION),
+                     parsed.stderr)

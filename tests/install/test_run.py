@@ -57,7 +57,7 @@ class InstalledProgram(E2ETestCase):
         subprocess.run(["rm", "-rf", self.work], check=False)
 
     def launch_installed(self):
-        program = InstalledDvk(self.display, self.installed.path("bin", "dvk"), self.work)
+        program = InstalledDvk(self.display, self.installed.path("games", "dvk"), self.work)
         self.programs.append(program)
         return program.start()
 

@@ -140,10 +140,26 @@ private Q_SLOTS:
         QCOMPARE(errors(), QStringList{inFolder(error)});
     }
 
+    void desktopWithoutABrowserIsTold_data() {
+        QTest::addColumn<QVariant>("desktop");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no opener")
+            << QVariant(false) << false << "No program was found to open 'https://example.org/'.";
+        // xdg-open starts, finds no browser and ends with its code for "no method available".
+        QTest::newRow("opener without a browser")
+            << QVariant(3) << true
+            << "No program could open 'https://example.org/': the desktop's opener ended with "
+               "code 3. Install a web browser.";
+        QTest::newRow("opened") << QVariant(0) << true << QString();
+    }
     void desktopWithoutABrowserIsTold() {
-        QCOMPARE(open("https://example.org/", false), QStringLiteral("https://example.org/"));
-        QCOMPARE(errors(), QStringList{QStringLiteral(
-                               "No program was found to open 'https://example.org/'.")});
+        QFETCH(QVariant, desktop);
+        QFETCH(bool, started);
+        QFETCH(QString, error);
+        m_script->push_answer(QStringLiteral("WebPage"), desktop);
+        QCOMPARE(OnlinePage::open(nullptr, "https://example.org/", folder()), started);
+        QCOMPARE(errors(), error.isEmpty() ? QStringList() : QStringList{error});
     }
 
     void menuCommandOpensTheConfiguredPage() {
@@ -159,6 +175,23 @@ private Q_SLOTS:
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls.first().arguments.value(QStringLiteral("address")).toString(),
                  QStringLiteral("https://example.org/dvk"));
+    }
+
+    void helpMenuOpensTheGuideWhateverPageIsSet() {
+        put(folder(QStringLiteral("guide/en/index.html")));
+        m_script->push_answer(QStringLiteral("GameOptionDialog"), QVariant());
+        Program program(folder().toStdString());
+        program.window().setCloseWithoutAsking(true);
+        program.options().online_page = "https://example.org/dvk";
+        QAction* guide = program.window().mainMenu()->action(command::user_guide);
+        QVERIFY(guide != nullptr);
+        QCOMPARE(guide->text(), QStringLiteral("&User's Guide"));
+        m_script->push_answer(QStringLiteral("WebPage"), true);
+        guide->trigger();
+        const auto calls = m_script->calls_of(QStringLiteral("WebPage"));
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls.first().arguments.value(QStringLiteral("address")).toString(),
+                 QUrl::fromLocalFile(folder(QStringLiteral("guide/en/index.html"))).toString());
     }
 };
 

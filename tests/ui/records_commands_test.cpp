@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -143,6 +144,7 @@ private Q_SLOTS:
 
         GameHistoryDialog dialog(window().match().history(), game(), window().options(),
                                  *window().context().checkout_table, &window());
+        dialog.setDataFolder(window().context().data_folder);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.lineTexts().size(), 2);
@@ -154,6 +156,9 @@ private Q_SLOTS:
         const auto offered = m_script->calls_of(QString::fromLatin1(FileDialogs::save_dialog_name));
         QCOMPARE(offered.first().arguments.value(QStringLiteral("proposed_name")).toString(),
                  csvFiles().first());
+        // The dialog opens where auto save keeps the games.
+        QCOMPARE(offered.first().arguments.value(QStringLiteral("folder")).toString(),
+                 QFileInfo(auto_saved).path());
         QCOMPARE(read_file(chosen), read_file(auto_saved));
         QVERIFY(read_file(chosen).contains("Round,Scored,To Go,Scored,To Go\r\n"));
     }

@@ -29,7 +29,9 @@ void render_check_out_gallery(const QString& folder) {
         save(dialog, folder, QStringLiteral("check_out_mode"));
     }
     {
-        MiddleForDiddleDialog dialog(QStringLiteral("Nora Castell"), QStringLiteral("COM"));
+        // The middle for diddle is thrown between two people only: with the computer in the
+        // game the leg is drawn.
+        MiddleForDiddleDialog dialog(QStringLiteral("Nora Castell"), QStringLiteral("Ivo Brandt"));
         save(dialog, folder, QStringLiteral("middle_for_diddle"));
     }
 }

@@ -5,15 +5,21 @@
 #include "dialogs/key_page.h"
 #include "dialogs/option_sheet.h"
 #include "dialogs/player_page.h"
+#include "dialogs/plugin_page.h"
 #include "dialogs/schedule_dialog.h"
 #include "dialogs/select_key_dialog.h"
 #include "dialogs/view_page.h"
+#include "platform/dialog_script.h"
 #include "settings/app_options.h"
 #include "shell/main_menu.h"
+#include "shell/plugin_commands.h"
+#include "shell/program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <iterator>
 
 namespace dvk {
 namespace {
@@ -34,12 +40,19 @@ AppOptions sample_options() {
 
 void render_sheet(const QString& folder, const AppOptions& options, const ArrangeTable& table,
                   const QString& suffix) {
+    // The sheet has its four pages, as in the program; the Plug-in page needs the plug-in host
+    // of a program, which has no plug-ins here (the plug-in gallery shows that page).
+    QTemporaryDir home;
+    const DialogScript script;
+    Program program(home.path().toStdString());
+    program.window().setCloseWithoutAsking(true);
     OptionSheet sheet(QStringLiteral("Option"), nullptr);
     sheet.addPage(new ViewPage(options, table, &sheet));
     sheet.addPage(new PlayerPage(options, &sheet));
     sheet.addPage(new KeyPage(options, &MainMenu::commandText, &sheet));
+    sheet.addPage(new PluginPage(options, program.window().plugins()->host(), &sheet));
     const char* names[] = {"option_view", "option_player", "option_key"};
-    for (int i = 0; i < sheet.pageCount(); ++i) {
+    for (int i = 0; i < static_cast<int>(std::size(names)); ++i) {
         sheet.tabs()->setCurrentIndex(i);
         save(sheet, folder, QString::fromLatin1(names[i]) + suffix);
     }

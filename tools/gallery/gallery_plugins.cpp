@@ -26,6 +26,8 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <filesystem>
+#include <string>
 
 namespace dvk {
 namespace {
@@ -44,6 +46,17 @@ QString plugin_settings() {
                        "func_name_1=\"caller\"\r\ncmd_line_1=\"%2\"\r\nctrl_1=8\r\nkey_1=75\r\n")
             .arg(plugins, QDir::temp().filePath(QStringLiteral("dvk_gallery_caller.ini")));
     return text;
+}
+
+// The plug-ins load from the build folder; the Plug-in page shows them where an installed
+// dvk has them, so that no path of the machine that built the guide appears in it.
+AppOptions installed_paths(const AppOptions& options) {
+    AppOptions shown = options;
+    for (PluginConfig& plugin : shown.plugins) {
+        plugin.lib_file_path = std::string(DVK_INSTALLED_PLUGIN_DIR) + "/" +
+                               std::filesystem::path(plugin.lib_file_path).filename().string();
+    }
+    return shown;
 }
 
 void render_tools_menu(const QString& folder) {
@@ -76,7 +89,8 @@ void render_tools_menu(const QString& folder) {
     sheet.addPage(new ViewPage(program.options(), *window.context().checkout_table, &sheet));
     sheet.addPage(new PlayerPage(program.options(), &sheet));
     sheet.addPage(new KeyPage(program.options(), &MainMenu::commandText, &sheet));
-    sheet.addPage(new PluginPage(program.options(), window.plugins()->host(), &sheet));
+    sheet.addPage(
+        new PluginPage(installed_paths(program.options()), window.plugins()->host(), &sheet));
     sheet.tabs()->setCurrentIndex(3);
     save_picture(sheet, folder, QStringLiteral("option_plugin"));
 }
@@ -98,6 +112,10 @@ void render_caller_settings([[maybe_unused]] const QString& folder) {
     settings.rate = 0.3;
     caller::CallerSettingsDialog dialog(settings, voice);
     save_picture(dialog, folder, QStringLiteral("caller_settings"));
+    // Where no speech engine is installed.
+    caller::CallerVoice silent(QStringLiteral("none"));
+    caller::CallerSettingsDialog without_voice(settings, silent);
+    save_picture(without_voice, folder, QStringLiteral("caller_settings_no_voice"));
 #endif
 }
 

@@ -154,6 +154,9 @@ void render_guide(const QString& folder, const MainSize& main, const AppOptions&
         guide.setKeyTable(keys);
         guide.setModifierSource([held = variant.held] { return held; });
         guide.modifierKeyPressed();
+        // The bar fits its key caps and labels once it is shown, as in the main window.
+        guide.show();
+        QCoreApplication::processEvents();
         if (variant.pressed_slot != 0) {
             press_slot(guide, variant.pressed_slot);
         }

@@ -2,8 +2,8 @@
 // the game shot and the result of a set, with Qt's speech engine (Flite, offline).
 //
 // Its settings dialog opens from the Plug-in page (the property call) and from its Tools
-// item. The settings live in the file its command line names, or in dvk_caller.ini beside the
-// program.
+// item. The settings live in the file its command line names, or in dvk_caller.ini in dvk's
+// settings folder (beside dvk.ini).
 #include "caller_announcer.h"
 #include "caller_settings.h"
 #include "caller_settings_dialog.h"
@@ -11,6 +11,8 @@
 
 #include <dvk/plugin.h>
 
+#include <QCoreApplication>
+#include <QMessageBox>
 #include <QWidget>
 #include <cstring>
 #include <memory>
@@ -60,7 +62,13 @@ void edit_settings(dvk_window window, const dvk_plugin_info* info) {
     CallerSettingsDialog dialog(c.settings, c.speaker(), parent_of(window));
     if (dialog.exec() == QDialog::Accepted) {
         c.settings = dialog.settings();
-        c.settings.save(c.path);
+        if (!c.settings.save(c.path)) {
+            QMessageBox::warning(
+                parent_of(window), dialog.windowTitle(),
+                QCoreApplication::translate("dvk::caller::CallerSettings",
+                                            "The caller's settings could not be saved. %1")
+                    .arg(save_failure_reason(c.path)));
+        }
     }
     c.speaker().apply(c.settings);
 }

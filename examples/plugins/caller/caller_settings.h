@@ -15,14 +15,24 @@ struct CallerSettings {
 
     // The settings in `path`; the defaults for what the file lacks.
     static CallerSettings load(const QString& path);
-    // False when the file could not be written.
+    // Writes the settings to `path`, making its folder when it is missing; false when the file
+    // could not be written.
     bool save(const QString& path) const;
 
     bool operator==(const CallerSettings&) const = default;
 };
 
-// Where the settings live: the file the plug-in's command line names, else dvk_caller.ini
-// beside the program.
+// Why the settings file `path` cannot be written, in words for the user.
+QString save_failure_reason(const QString& path);
+
+// Where dvk keeps its settings, by the rules dvk itself follows: beside the program when it
+// runs portable (started with --portable, DVK_FOLDERS=portable, or a dvk.ini, dvk.tmp or
+// build folder beside it in a folder it may write), else the user's configuration folder
+// ($XDG_CONFIG_HOME/dvk, by default ~/.config/dvk).
+QString dvk_settings_folder();
+
+// Where the caller's settings live: the file its command line names, else dvk_caller.ini in
+// dvk's settings folder.
 QString settings_path(const QString& cmd_line);
 
 } // namespace dvk::caller

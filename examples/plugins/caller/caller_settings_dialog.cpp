@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -20,6 +21,9 @@ namespace {
 // The rate slider moves in tenths.
 constexpr int rate_steps = 10;
 
+// The Debian package of the voice the caller prefers.
+constexpr const char* voice_package = "qt6-speech-flite-plugin";
+
 } // namespace
 
 CallerSettingsDialog::CallerSettingsDialog(const CallerSettings& settings, CallerVoice& voice,
@@ -30,7 +34,7 @@ CallerSettingsDialog::CallerSettingsDialog(const CallerSettings& settings, Calle
       m_finishes(new QCheckBox(tr("The score left on a &finish"), this)),
       m_legs(new QCheckBox(tr("&Game shot"), this)),
       m_results(new QCheckBox(tr("The &result of a set"), this)), m_voices(new QComboBox(this)),
-      m_rate(new QSlider(Qt::Horizontal, this)) {
+      m_rate(new QSlider(Qt::Horizontal, this)), m_no_voice(new QLabel(noVoiceText(), this)) {
     setObjectName(QStringLiteral("CallerSettingsDialog"));
     setWindowTitle(tr("Caller"));
 
@@ -71,7 +75,13 @@ CallerSettingsDialog::CallerSettingsDialog(const CallerSettings& settings, Calle
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    m_no_voice->setObjectName(QStringLiteral("NoVoice"));
+    m_no_voice->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    connect(&voice, &CallerVoice::stateChanged, this, &CallerSettingsDialog::showVoiceState);
+    showVoiceState();
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_no_voice);
     layout->addWidget(m_enabled);
     layout->addWidget(calls);
     layout->addLayout(form);
@@ -90,7 +100,19 @@ CallerSettings CallerSettingsDialog::settings() const {
     return s;
 }
 
+QString CallerSettingsDialog::noVoiceText() {
+    return tr("No voice is installed: install %1.").arg(QLatin1String(voice_package));
+}
+
+void CallerSettingsDialog::showVoiceState() {
+    m_no_voice->setVisible(!m_voice.hasVoice());
+}
+
 void CallerSettingsDialog::tryVoice() {
+    if (!m_voice.hasVoice()) {
+        QMessageBox::warning(this, windowTitle(), noVoiceText());
+        return;
+    }
     m_voice.stop();
     m_voice.apply(settings());
     m_voice.say({QString::fromStdString(visit_phrase(180))});

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QSlider;
 
 namespace dvk::caller {
@@ -13,7 +14,8 @@ namespace dvk::caller {
 class CallerVoice;
 
 // The caller's settings: on or off, each kind of announcement, the voice and its speed.
-// "Try" speaks a sample with the voice and speed chosen.
+// "Try" speaks a sample with the voice and speed chosen. Without a voice to speak with, the
+// dialog says which package brings one, and so does "Try".
 class CallerSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -22,8 +24,12 @@ public:
 
     CallerSettings settings() const;
 
+    // What the dialog says when there is no voice.
+    static QString noVoiceText();
+
 private:
     void tryVoice();
+    void showVoiceState();
 
     CallerSettings m_settings;
     CallerVoice& m_voice;
@@ -34,6 +40,7 @@ private:
     QCheckBox* m_results;
     QComboBox* m_voices;
     QSlider* m_rate;
+    QLabel* m_no_voice;
 };
 
 } // namespace dvk::caller

@@ -12,8 +12,10 @@ QString preferred_engine() {
 
 } // namespace
 
-CallerVoice::CallerVoice(QObject* parent)
-    : QObject(parent), m_speech(new QTextToSpeech(preferred_engine(), this)) {
+CallerVoice::CallerVoice(QObject* parent) : CallerVoice(preferred_engine(), parent) {}
+
+CallerVoice::CallerVoice(const QString& engine, QObject* parent)
+    : QObject(parent), m_speech(new QTextToSpeech(engine, this)) {
     connect(m_speech, &QTextToSpeech::stateChanged, this, &CallerVoice::changed);
 }
 
@@ -23,6 +25,10 @@ QStringList CallerVoice::voices() const {
         names << voice.name();
     }
     return names;
+}
+
+bool CallerVoice::hasVoice() const {
+    return m_speech->state() != QTextToSpeech::Error && !m_speech->availableVoices().isEmpty();
 }
 
 void CallerVoice::apply(const CallerSettings& settings) {

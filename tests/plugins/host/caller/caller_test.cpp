@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSlider>
@@ -127,6 +128,52 @@ TEST(CallerSettings, areKeptInTheirFileAndDefaultWithoutOne) {
 
     EXPECT_EQ(settings_path(QStringLiteral("  /tmp/mine.ini ")), QStringLiteral("/tmp/mine.ini"));
     EXPECT_TRUE(settings_path(QString()).endsWith(QStringLiteral("/dvk_caller.ini")));
+}
+
+TEST(CallerSettings, areSavedIntoAFolderMadeForThemOrTellWhyNot) {
+    QTemporaryDir folder;
+    const QString nested = folder.filePath(QStringLiteral("config/dvk/dvk_caller.ini"));
+    CallerSettings settings;
+    settings.rate = -0.2;
+    ASSERT_TRUE(settings.save(nested));
+    EXPECT_EQ(CallerSettings::load(nested), settings);
+
+    const QString taken = folder.filePath(QStringLiteral("taken"));
+    ASSERT_TRUE(QDir().mkpath(taken));
+    EXPECT_FALSE(settings.save(taken));
+    EXPECT_EQ(save_failure_reason(taken), QStringLiteral("'%1' is a folder.").arg(taken));
+
+    // A file where the folder should be.
+    QFile blocker(folder.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString under_file = folder.filePath(QStringLiteral("file/dvk/dvk_caller.ini"));
+    EXPECT_FALSE(settings.save(under_file));
+    EXPECT_EQ(save_failure_reason(under_file),
+              QStringLiteral("The folder '%1' cannot be made.")
+                  .arg(folder.filePath(QStringLiteral("file/dvk"))));
+}
+
+// dvk keeps dvk.ini beside itself when it runs portable, else in the user's configuration
+// folder; the caller follows it there.
+TEST(CallerSettings, liveInTheFolderOfDvkIni) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    struct Case {
+        const char* folders;
+        QString expected;
+    };
+    const QString program = QCoreApplication::applicationDirPath();
+    for (const Case& c :
+         {Case{"portable", program}, Case{"installed", config.filePath(QStringLiteral("dvk"))}}) {
+        qputenv("DVK_FOLDERS", c.folders);
+        EXPECT_EQ(dvk_settings_folder(), c.expected) << c.folders;
+        EXPECT_EQ(settings_path(QString()),
+                  QDir(c.expected).filePath(QStringLiteral("dvk_caller.ini")))
+            << c.folders;
+    }
+    qunsetenv("DVK_FOLDERS");
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(CallerSettingsDialog, showsAndReturnsTheChoices) {
