@@ -25,6 +25,9 @@ public:
     // A saved game that was refused and could not be kept; `reason` is the system's text.
     void tell_unkept_recovery(const std::filesystem::path& path, const QString& reason);
 
+    // Any other warning that has to wait for the window, such as a plug-in turned off.
+    void tell_warning(const QString& text);
+
     // From now on queued messages are shown as soon as the event loop is idle; those waiting
     // are shown at once.
     void release();
