@@ -89,11 +89,13 @@
  *   Keep settings and other files in the folder DVK_MSG_GET_SETTINGS_FOLDER answers, the
  *   folder of the program's dvk.ini, never beside the library (an installed library's folder
  *   is shared by all users and read-only). The program chooses that folder as follows: it is
- *   the program's own folder when the program runs portable (started with --portable, with
- *   DVK_FOLDERS=portable in the environment, or with dvk.ini or dvk.tmp beside the executable
- *   in a folder it can write to), else the user's configuration folder for dvk
- *   ($XDG_CONFIG_HOME/dvk, by default ~/.config/dvk, on Linux). Name files after the plug-in,
- *   for example "<library name>.ini", so that they do not meet the program's own.
+ *   the program's own folder when the program runs portable, else the user's configuration
+ *   folder for dvk ($XDG_CONFIG_HOME/dvk, by default ~/.config/dvk, on Linux). It runs
+ *   portable when started with --portable; else when the environment has DVK_FOLDERS=portable
+ *   (DVK_FOLDERS=installed forbids it); else when dvk.ini or dvk.tmp lies beside the
+ *   executable, or the executable runs in its build folder, and that folder can be written
+ *   to. Name files after the plug-in, for example "<library name>.ini", so that they do not
+ *   meet the program's own.
  */
 #ifndef DVK_PLUGIN_H
 #define DVK_PLUGIN_H

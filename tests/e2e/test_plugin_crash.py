@@ -94,6 +94,23 @@ class PluginCrash(E2ETestCase):
         self.assertEqual(dvk.state()["player0.remaining"], "241")
         self.assert_turned_off(dvk)
 
+        # Turned on again with its check box on the Plug-in page (Space on the first row).
+        dvk = self.launch(folder=self.folder)
+        self.assertEqual(dvk.wait_idle_main()["modal"], "")
+        dvk.menu("g", "o")
+        dvk.wait_window("^Option$")
+        dvk.wait_state(lambda s: s["modal"] == "OptionSheet", "the Option dialog")
+        dvk.key("ctrl+Tab", "ctrl+Tab", "ctrl+Tab")
+        for _ in range(12):  # Tab through the page to its list
+            if dvk.state()["focus"] == "list":
+                break
+            dvk.key("Tab")
+        self.assertEqual(dvk.state()["focus"], "list")
+        dvk.key("space", "Return")
+        dvk.wait_no_window("^Option$")
+        dvk.wait_idle_main()
+        self.assertRegex(read(dvk.path("dvk.ini")), r"\benabled_0=1\b")
+
     def test_an_end_while_starting_keeps_the_saved_game(self):
         for function, call, expected in (
                 ("crash_at_start", "crash_at_start, event 1", (-signal.SIGSEGV, 1)),
