@@ -1142,6 +1142,16 @@ Qt %1 で作成。</translation>
         <source>&amp;Tools</source>
         <translation>ツール(&amp;T)</translation>
     </message>
+    <message>
+        <source>The plug-in function %1 ended the program the last time it ran:
+%2
+
+The plug-in has been turned off. You can turn it on again on the Plug-in page of the Option dialog.</source>
+        <translation>前回、プラグイン関数 %1 の実行中にプログラムが終了しました:
+%2
+
+このプラグインはオフにしました。オプション ダイアログのプラグイン ページで再びオンにできます。</translation>
+    </message>
 </context>
 <context>
     <name>dvk::PluginHost</name>

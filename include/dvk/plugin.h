@@ -8,19 +8,94 @@
  *   <function>_initialize     optional: returns the events <function> wants (DVK_EVENT_...);
  *   <function>_property       optional: shows the function's own settings.
  *
- * and talks back to the program through dvk_send_message(), which the program exports.
  * Everything is plain C with fixed-width integers; pointers have the platform's size. Texts
  * are UTF-8 and zero-terminated within their fields.
  *
- * The records a plug-in receives (the game record of every event, the answers of the query
- * messages) are copies the program makes for the call in progress: reading them is always
- * safe, changing them changes nothing in the program, with one exception (DVK_ANSWER_REREAD).
- * They stay valid until the plug-in's function returns; outside a call (for example from a
- * timer of the plug-in's own) until the program's event loop runs again. Keep values, not
- * pointers.
+ * Linking
+ *   dvk_send_message() is defined by the program, not by a library: build the plug-in as a
+ *   loadable module (gcc -shared -fPIC, or CMake's add_library(... MODULE ...)) and leave the
+ *   symbol undefined. Do not link with -Wl,--no-undefined or -z defs. The program exports the
+ *   function from its executable, and the dynamic loader binds it when the program loads the
+ *   library; all symbols are bound at load time, so a library that needs anything else the
+ *   program lacks fails to load (with the loader's message) instead of failing at its first
+ *   call. Mark the exported functions with DVK_PLUGIN_EXPORT when building with hidden
+ *   visibility.
  *
- * Every call comes on the program's user-interface thread; a plug-in that blocks blocks the
- * program. A plug-in must not let a C++ exception leave its functions.
+ * Loading and the start
+ *   At start-up the program first sets up its game: the game of the recovery file (dvk.tmp)
+ *   when there is one, else a new match from the current game options. Then, before the
+ *   window shows the game, it loads the plug-ins in list order, calls each one's
+ *   <function>_initialize, and then sends DVK_EVENT_START. Both calls see the whole game
+ *   record: names, start scores, scores left, legs[0..leg_index] with their rows, and the
+ *   same record from DVK_MSG_GET_GAME; DVK_MSG_GET_INPUT_CELL names the cell the game will
+ *   open with. The game's own events (DVK_EVENT_GAME_START, _LEG_START, _INPUT_CELL) follow
+ *   once the window shows it. On a fresh start the game option dialog opens after that, and
+ *   the game the user then starts begins with DVK_EVENT_GAME_START again.
+ *   A function added on the Plug-in page later is loaded when the Option dialog is confirmed:
+ *   its <function>_initialize sees the game of that moment, and it gets no DVK_EVENT_START.
+ *   An entry turned off on the Plug-in page is not loaded and gets no calls.
+ *
+ * Records
+ *   The records a plug-in receives (the game record of every event, the answers of the query
+ *   messages) are copies the program makes for the call in progress: reading them is always
+ *   safe, changing them changes nothing in the program, with one exception
+ *   (DVK_ANSWER_REREAD). They stay valid until the plug-in's function returns; outside a
+ *   call (for example from a timer of the plug-in's own) until the program's event loop runs
+ *   again. Keep values, not pointers.
+ *
+ * The records at each event (`game` is info->data):
+ *   DVK_EVENT_GAME_START  game_index is the game's; a new game's leg 0 is set up and empty.
+ *   DVK_EVENT_LEG_START   leg_index is the leg's; a new leg is empty and the scores left are
+ *                         the start scores. Both events also come when the program shows a
+ *                         game it continues (at start-up, or leaving "Previous Leg"): the leg
+ *                         then holds its visits.
+ *   DVK_EVENT_INPUT_CELL  the input cell (DVK_MSG_GET_INPUT_CELL) is the one just opened.
+ *   DVK_EVENT_VISIT       the visit is stored in its cell and the player's score left is
+ *                         counted, but the turn has not passed (next_player and round are
+ *                         still those of the cell) and neither the leg's statistics
+ *                         (leg_tons ... leg_fail_131) nor the player's are updated yet.
+ *   DVK_EVENT_LEG_WON     after a game shot (parameter minus the darts) the check-out is
+ *                         stored as minus its darts, the winner's score left is 0 and the turn
+ *                         has passed; `finished`, `winner`, `winning_darts` and `legs_won`
+ *                         are not set yet, nor the statistics. After the middle for diddle
+ *                         (parameter 0) `finished` is 1 and the winner is not set yet.
+ *   DVK_EVENT_LEG_END     leg_index has been raised and legs[leg_index], the next leg, exists
+ *                         and is readable; the parameter is the finished leg's index. legs_won
+ *                         counts the finished leg; sets_won does not yet count a won game.
+ *   DVK_EVENT_GAME_END    sets_won counts the game.
+ *
+ * Nesting and changes
+ *   The messages that change the game (DVK_MSG_REFRESH, DVK_MSG_ENTER_VALUE,
+ *   DVK_MSG_MOVE_CELL) are carried out only from DVK_EVENT_MENU (the function's Tools item
+ *   or shortcut) or outside every call (from a plug-in's own timer). Inside every other call
+ *   (the events, <function>_initialize, <function>_property) they are refused with the
+ *   answer 0, so that no change of the game starts inside another. What a DVK_EVENT_MENU
+ *   command changes is told to every plug-in before the message returns: events
+ *   DVK_EVENT_VISIT and DVK_EVENT_INPUT_CELL (and after a check-out DVK_EVENT_LEG_WON,
+ *   _LEG_END, _GAME_END, _GAME_START and _LEG_START) arrive nested inside the plug-in's own
+ *   command, to the same plug-in too. Its answers to those nested events count as usual.
+ *
+ * Threads and failures
+ *   Every call comes on the program's user-interface thread; a plug-in that blocks blocks the
+ *   program, and dvk_send_message() from any other thread answers 0. A plug-in must not let a
+ *   C++ exception leave its functions (one that does is reported and not called again). A
+ *   plug-in runs in the program's process: when a call ends the program (a crash, abort(),
+ *   exit() or quick_exit()), the program notes which function was running, and at its next
+ *   start it names that function and its library to the user and turns the entry off (it
+ *   stays in the list and can be turned on again on the Plug-in page). The game in progress
+ *   is kept.
+ *
+ * A plug-in's own files
+ *   Keep settings and other files in the folder DVK_MSG_GET_SETTINGS_FOLDER answers, the
+ *   folder of the program's dvk.ini, never beside the library (an installed library's folder
+ *   is shared by all users and read-only). The program chooses that folder as follows: it is
+ *   the program's own folder when the program runs portable, else the user's configuration
+ *   folder for dvk ($XDG_CONFIG_HOME/dvk, by default ~/.config/dvk, on Linux). It runs
+ *   portable when started with --portable; else when the environment has DVK_FOLDERS=portable
+ *   (DVK_FOLDERS=installed forbids it); else when dvk.ini or dvk.tmp lies beside the
+ *   executable, or the executable runs in its build folder, and that folder can be written
+ *   to. Name files after the plug-in, for example "<library name>.ini", so that they do not
+ *   meet the program's own.
  */
 #ifndef DVK_PLUGIN_H
 #define DVK_PLUGIN_H
@@ -63,7 +138,7 @@ typedef struct dvk_window_handle* dvk_window;
 
 /* Events: the bits of the mask <function>_initialize returns, and the `event` argument. */
 enum dvk_event {
-    DVK_EVENT_START = 1,          /* the main window has been created; parameter 0 */
+    DVK_EVENT_START = 1,          /* the program has started, its game set up; parameter 0 */
     DVK_EVENT_CLOSE = 2,          /* close request; parameter DVK_CLOSE_WINDOW or _SESSION */
     DVK_EVENT_MENU = 4,           /* the function's Tools menu item or shortcut key; 0 */
     DVK_EVENT_GAME_START = 8,     /* a game begins; parameter game_index */
@@ -108,16 +183,30 @@ enum dvk_message {
      * may be 0). Answers the round in the high 16 bits and the player in the low 16 bits. */
     DVK_MSG_GET_INPUT_CELL = 33283,
     DVK_MSG_GET_WINDOWS = 33284, /* answers dvk_window[DVK_WINDOW_COUNT] */
-    /* lparam: a dvk_game_record* the program handed out. Answers a new char* holding the
-     * game as a CSV file, or 0; release it with DVK_MSG_FREE_TEXT. */
+    /* lparam: a dvk_game_record* the program handed out (info->data, or one in an answer of
+     * DVK_MSG_GET_GAME, _GET_HISTORY or _GET_SCORE_LIST). Answers a new char* holding the game as a
+     * CSV file, or 0 for any other pointer, when memory runs out, or while 64 texts are
+     * outstanding: release each with DVK_MSG_FREE_TEXT. */
     DVK_MSG_GAME_CSV = 33288,
-    DVK_MSG_FREE_TEXT = 33289, /* lparam: a text from DVK_MSG_GAME_CSV */
+    /* lparam: a text from DVK_MSG_GAME_CSV. Answers 1 when it was released, 0 (and nothing
+     * happens) for 0, any other pointer, or a text released already. */
+    DVK_MSG_FREE_TEXT = 33289,
+    /* Answers a const char* naming the folder where the program keeps dvk.ini (UTF-8, no
+     * trailing separator), valid while the program runs; 0 from a program that does not
+     * know the message. See "A plug-in's own files" above. */
+    DVK_MSG_GET_SETTINGS_FOLDER = 33290,
     /* The messages below change the game. They are refused (answer 0) during every call
      * except DVK_EVENT_MENU, so that no game change starts inside another. */
-    DVK_MSG_REFRESH = 33298, /* redraws the score list, the title and the sides */
+    /* Redraws the score list, the title and the sides; answers 1, or 0 when refused. */
+    DVK_MSG_REFRESH = 33298,
     /* wparam: a value v (as int32_t), lparam: 1 to show it in the input cell only. v >= 0
      * is typed into the input cell and, unless shown only, entered as with Enter; v < 0 is a
-     * check-out of the remaining score with -v darts. Answers 1 when carried out. */
+     * check-out of the remaining score with -v darts (shown only or not). Answers 1 when the
+     * value was carried out: shown in the cell (0 to 999, shown only), or entered and kept.
+     * Answers 0 when nothing was entered: refused inside an event, the shown leg is over, v
+     * is above 999, the score rules refuse it (a score three darts cannot make, more than the
+     * score left; the program beeps), a plug-in undid it, or the user cancelled the check-out
+     * or its darts. */
     DVK_MSG_ENTER_VALUE = 33300,
     /* wparam: 1 to leave (commit) the input cell first, lparam: the new cell, the player in
      * the low 16 bits (0xFFFF: unchanged) and the round in the high 16 bits (lparam of
@@ -316,7 +405,8 @@ typedef int32_t(DVK_CALL* dvk_get_plugin_info_function)(dvk_window window, int32
 /* <function>: called with one event; the answer is a combination of DVK_ANSWER_... bits. */
 typedef int32_t(DVK_CALL* dvk_plugin_function)(dvk_window window, int32_t event,
                                                dvk_plugin_info* info, int32_t parameter);
-/* <function>_initialize: called once when the function is loaded; returns its events. */
+/* <function>_initialize: called once when the function is loaded (see "Loading and the start"
+ * above); returns its events. info->data is the game the program has set up. */
 typedef int32_t(DVK_CALL* dvk_plugin_initialize_function)(dvk_window window, dvk_plugin_info* info);
 /* <function>_property: shows the function's settings and returns 1; any other answer makes
  * the program say that the item has no settings. */
@@ -503,7 +593,8 @@ typedef struct dvk_score_list_state {
 /* The program's side                                                                       */
 /* ---------------------------------------------------------------------------------------- */
 
-/* Sends a message (DVK_MSG_...) to the program; `window` is the window argument of the call. */
+/* Sends a message (DVK_MSG_...) to the program; `window` is the window argument of the call.
+ * Defined by the program and bound when the library is loaded (see "Linking" above). */
 DVK_HOST_API intptr_t dvk_send_message(dvk_window window, uint32_t message, uintptr_t wparam,
                                        intptr_t lparam);
 

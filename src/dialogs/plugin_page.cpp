@@ -15,6 +15,7 @@
 #include <QMetaObject>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -66,6 +67,14 @@ PluginPage::PluginPage(const AppOptions& options, PluginHost& host, QWidget* par
     for (const PluginRow& row : m_rows.rows()) {
         appendRow(row.config, false);
     }
+    // The check box of a title turns its function on or off.
+    connect(m_editor->list(), &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* item) {
+        const int row = m_editor->list()->indexOfTopLevelItem(item);
+        // A row being added changes its texts before it has its check box.
+        if (row >= 0 && item->data(0, Qt::CheckStateRole).isValid()) {
+            m_rows.set_enabled(static_cast<std::size_t>(row), item->checkState(0) == Qt::Checked);
+        }
+    });
     connect(m_editor, &ListEditor::currentRowChanged, this, &PluginPage::updateButtons);
     connect(m_editor, &ListEditor::addRequested, this, &PluginPage::addFromFile);
     connect(m_editor, &ListEditor::editRequested, this, &PluginPage::showProperty);
@@ -94,10 +103,11 @@ void PluginPage::appendRow(const PluginConfig& config, bool select) {
     } else {
         m_editor->appendRow(rowTexts(config));
     }
+    QTreeWidgetItem* item = m_editor->list()->topLevelItem(m_editor->rowCount() - 1);
     // The library column is narrow for a path; the whole one shows on hovering.
-    m_editor->list()
-        ->topLevelItem(m_editor->rowCount() - 1)
-        ->setToolTip(1, text_of(config.lib_file_path));
+    item->setToolTip(1, text_of(config.lib_file_path));
+    const QSignalBlocker quiet(m_editor->list());
+    item->setCheckState(0, config.enabled ? Qt::Checked : Qt::Unchecked);
 }
 
 void PluginPage::updateButtons() {

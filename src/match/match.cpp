@@ -111,4 +111,22 @@ void Match::continue_game(GameRecord game) {
     m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
 }
 
+bool Match::set_up_first_game(std::optional<GameRecord> recovered) {
+    if (recovered.has_value()) {
+        m_game = std::move(*recovered);
+        return m_sheet.take_recovered_game();
+    }
+    m_game.schedule_mode = 0;
+    m_game.game_index = 0;
+    return start_game_from(m_settings.game, true) && m_sheet.set_up_leg(true, true);
+}
+
+void Match::show_first_game() {
+    m_shell.leg_limit_changed(m_game.leg_limit == 1);
+    if (m_game.has_current_leg()) {
+        m_sheet.announce_leg();
+    }
+    m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
+}
+
 } // namespace dvk

@@ -5,6 +5,8 @@
 #include "model/game_record.h"
 #include "model/history_list.h"
 
+#include <optional>
+
 namespace dvk {
 
 // The match being played: the current game, the games stored since the match began, and the
@@ -35,6 +37,12 @@ public:
     void drop_last_stored_game();
     // Continues a game read from the recovery file.
     void continue_game(GameRecord game);
+    // The first game of the program's run comes in two steps: it is set up (the game read from
+    // the recovery file, or a new match from the current game options) without a word to the
+    // screen or the plug-ins, then shown, which tells the plug-ins of its game, leg and input
+    // cell. What is told of the program's start in between sees the whole game record.
+    bool set_up_first_game(std::optional<GameRecord> recovered);
+    void show_first_game();
 
 private:
     bool store_current_game();

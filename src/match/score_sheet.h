@@ -55,7 +55,8 @@ public:
     void finish_with_darts(int darts);
     void input_left_score();
     void enter_value(int value, bool display_only);
-    void plugin_enter_value(int value, bool display_only);
+    // True when the value was carried out: shown, or entered and accepted.
+    bool plugin_enter_value(int value, bool display_only);
     // A plug-in rewrote the entry of the input cell while told of a visit or a win; the
     // commit that told it checks the new entry.
     void rewrite_input_entry(std::int16_t entry);
@@ -65,14 +66,20 @@ public:
 
     // Progression.
     void start_leg(bool fresh, bool new_match);
+    // start_leg() in two steps: the leg is set up (false when the game has no current leg),
+    // then shown, which tells the plug-ins of the game, the leg and the input cell.
+    bool set_up_leg(bool fresh, bool new_match);
+    void announce_leg();
     bool next_leg();
     void previous_leg();
     bool middle_for_diddle();
     void middle_for_diddle_command();
     void restore_after_recovery();
+    // restore_after_recovery() without showing the leg; false when the game has no current leg.
+    bool take_recovered_game();
 
-    // Cursor commands and scrolling.
-    void next_cell();
+    // Cursor commands and scrolling. next_cell() answers whether the cell was left.
+    bool next_cell();
     void previous_cell();
     void move_up();
     void move_down();
@@ -126,7 +133,6 @@ private:
     void restore_forward();
     void reset_current_leg();
     void write_leg_start_recovery();
-    void announce_leg();
     void recompute_both();
     void refresh_both();
     void take_previous_copy(std::optional<SavedGame> candidate);

@@ -115,23 +115,24 @@ bool ScoreSheet::leave_cell() {
     return !(text.empty() && m_cell.round != leg().round);
 }
 
-void ScoreSheet::next_cell() {
+bool ScoreSheet::next_cell() {
     if (shown_leg_finished()) {
-        return;
+        return false;
     }
     if (!leave_cell()) {
         if (!shown_leg_finished()) {
             place_input_cell(false, true);
         }
-        return;
+        return false;
     }
     if (m_view.input_text().empty()) {
-        return;
+        return true;
     }
     const LegRecord& l = leg();
     const int round = m_cell.player == l.first_player ? m_cell.round : m_cell.round + 1;
     move_to(InputCell{other_player(m_cell.player), round});
     place_input_cell(true, true);
+    return true;
 }
 
 void ScoreSheet::previous_cell() {

@@ -424,23 +424,20 @@ void ScoreSheet::enter_value(int value, bool display_only) {
     plugin_enter_value(value, display_only);
 }
 
-void ScoreSheet::plugin_enter_value(int value, bool display_only) {
+bool ScoreSheet::plugin_enter_value(int value, bool display_only) {
     if (shown_leg_finished()) {
-        return;
+        return false;
     }
     if (value < 0) {
-        game_shot(m_cell, -value, player(m_cell.player).com_locked != 0);
-        return;
+        return game_shot(m_cell, -value, player(m_cell.player).com_locked != 0);
     }
     if (value > 999) {
         m_ports.beep();
-        return;
+        return false;
     }
     m_view.set_input_text(std::to_string(value), false);
     m_view.set_input_modified(true);
-    if (!display_only) {
-        next_cell();
-    }
+    return display_only || next_cell();
 }
 
 void ScoreSheet::rewrite_input_entry(std::int16_t entry) {

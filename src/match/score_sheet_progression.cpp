@@ -59,8 +59,14 @@ void ScoreSheet::announce_leg() {
 }
 
 void ScoreSheet::start_leg(bool fresh, bool new_match) {
+    if (set_up_leg(fresh, new_match)) {
+        announce_leg();
+    }
+}
+
+bool ScoreSheet::set_up_leg(bool fresh, bool new_match) {
     if (!m_game->has_current_leg()) {
-        return;
+        return false;
     }
     m_shown_leg = m_game->leg_index;
     if (new_match) {
@@ -74,7 +80,7 @@ void ScoreSheet::start_leg(bool fresh, bool new_match) {
         reset_current_leg();
         write_leg_start_recovery();
     }
-    announce_leg();
+    return true;
 }
 
 void ScoreSheet::restore_forward() {
@@ -250,8 +256,14 @@ void ScoreSheet::previous_leg() {
 }
 
 void ScoreSheet::restore_after_recovery() {
+    if (take_recovered_game()) {
+        announce_leg();
+    }
+}
+
+bool ScoreSheet::take_recovered_game() {
     if (!m_game->has_current_leg()) {
-        return;
+        return false;
     }
     m_shown_leg = m_game->leg_index;
     LegRecord& l = leg();
@@ -266,7 +278,7 @@ void ScoreSheet::restore_after_recovery() {
         add_to(l.leg_darts[static_cast<std::size_t>(l.first_player)], 3);
     }
     recompute_both();
-    announce_leg();
+    return true;
 }
 
 } // namespace dvk

@@ -55,20 +55,43 @@ PluginRecordSources PluginHost::sources() const {
     return s;
 }
 
+std::optional<PluginCallName> PluginHost::watch_calls(const std::filesystem::path& file) {
+    std::optional<PluginCallName> ended = PluginCallMarker::take_left(file);
+    bool turned_off = false;
+    if (ended.has_value()) {
+        for (PluginConfig& config : m_options.plugins) {
+            if (config.enabled && config.lib_file_path == ended->lib_file_path &&
+                config.func_name == ended->func_name) {
+                config.enabled = false;
+                turned_off = true;
+            }
+        }
+    }
+    m_marker = std::make_unique<PluginCallMarker>(file);
+    return turned_off ? ended : std::nullopt;
+}
+
+void PluginHost::set_settings_folder(const std::filesystem::path& folder) {
+    m_settings_folder = folder.string();
+}
+
 template <typename Function>
-std::optional<std::int32_t> PluginHost::run_call(std::int32_t event, const QString& name,
+std::optional<std::int32_t> PluginHost::run_call(std::int32_t event, const PluginCallName& name,
                                                  Function function) {
     m_calls.push_back({event, std::make_unique<PluginCallRecords>(sources())});
     PluginCallRecords& records = *m_calls.back().records;
     std::string failure;
-    const std::optional<std::int32_t> answer =
-        guarded_plugin_call([&] { return function(records); }, failure);
+    std::optional<std::int32_t> answer;
+    {
+        const PluginCallMarker::Call marked(m_marker.get(), name);
+        answer = guarded_plugin_call([&] { return function(records); }, failure);
+    }
     if (answer.has_value() && (*answer & DVK_ANSWER_REREAD) != 0 && may_reread(event)) {
         read_back_input_entry(records);
     }
     m_calls.pop_back();
     if (!answer.has_value()) {
-        report_failure(name, failure);
+        report_failure(text_of(name.func_name), failure);
     }
     release_retired();
     return answer;
@@ -148,7 +171,9 @@ bool PluginHost::load_entry(std::size_t index) {
     if (initialize == nullptr) {
         return true;
     }
-    const std::optional<std::int32_t> mask = run_call(-1, name, [&](PluginCallRecords& records) {
+    const PluginCallName call{config.lib_file_path, config.func_name,
+                              config.func_name + "_initialize"};
+    const std::optional<std::int32_t> mask = run_call(-1, call, [&](PluginCallRecords& records) {
         entry.info.size = sizeof(dvk_plugin_info);
         entry.info.data = records.game();
         return initialize(m_handle, &entry.info);
@@ -162,7 +187,8 @@ bool PluginHost::load_entry(std::size_t index) {
 void PluginHost::load_plugins() {
     match_entries();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i]->library == nullptr && !m_options.plugins[i].lib_file_path.empty()) {
+        const PluginConfig& config = m_options.plugins[i];
+        if (m_entries[i]->library == nullptr && config.enabled && !config.lib_file_path.empty()) {
             load_entry(i);
         }
     }
@@ -175,8 +201,11 @@ std::int32_t PluginHost::call_plugin(std::size_t index, std::int32_t event,
         return 0;
     }
     Entry& entry = *m_entries[index];
-    const std::optional<std::int32_t> answer = run_call(
-        event, text_of(m_options.plugins[index].func_name), [&](PluginCallRecords& records) {
+    const PluginConfig& config = m_options.plugins[index];
+    const PluginCallName call{config.lib_file_path, config.func_name,
+                              config.func_name + ", event " + std::to_string(event)};
+    const std::optional<std::int32_t> answer =
+        run_call(event, call, [&](PluginCallRecords& records) {
             entry.info.size = sizeof(dvk_plugin_info);
             entry.info.data = records.game();
             return entry.function(m_handle, event, &entry.info, parameter);
@@ -263,7 +292,9 @@ std::optional<std::string> PluginHost::show_property(const PluginRow& row) {
         library->resolve(config.func_name + "_property"));
     std::optional<std::int32_t> answer;
     if (property != nullptr) {
-        answer = run_call(-1, text_of(config.func_name), [&](PluginCallRecords&) {
+        const PluginCallName call{config.lib_file_path, config.func_name,
+                                  config.func_name + "_property"};
+        answer = run_call(-1, call, [&](PluginCallRecords&) {
             info.size = sizeof(dvk_plugin_info);
             info.data = nullptr;
             return property(m_handle, &info);
@@ -284,7 +315,9 @@ void PluginHost::apply_rows(const PluginRows& rows) {
     next.reserve(rows.size());
     for (const PluginRow& row : rows.rows()) {
         const auto index = static_cast<std::size_t>(row.list_index);
-        if (row.list_index >= 0 && index < m_entries.size() && m_entries[index] != nullptr) {
+        // An entry turned off lets its library go; turned on again, it is loaded anew.
+        if (row.list_index >= 0 && index < m_entries.size() && m_entries[index] != nullptr &&
+            row.config.enabled) {
             next.push_back(std::move(m_entries[index]));
         } else {
             next.push_back(std::make_unique<Entry>());

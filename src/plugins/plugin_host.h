@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/plugin_call_marker.h"
 #include "plugins/plugin_library.h"
 #include "plugins/plugin_window.h"
 #include "plugins/records/plugin_call_records.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,8 +42,15 @@ public:
 
     dvk_window handle() const { return m_handle; }
 
-    // Loads every entry that is not loaded and names a library, in list order. A library or
-    // function that cannot be found is told in an error box and skipped; the entries after
+    // Turns off the entries of the plug-in function that ended the program's last run, as
+    // noted in `file`, and from now on notes every call there while it runs. The answer names
+    // that function when it was in the list and on.
+    std::optional<PluginCallName> watch_calls(const std::filesystem::path& file);
+    // The folder of the program's settings, which plug-ins ask for to keep their own files.
+    void set_settings_folder(const std::filesystem::path& folder);
+
+    // Loads every entry that is on, not loaded and names a library, in list order. A library
+    // or function that cannot be found is told in an error box and skipped; the entries after
     // it still load.
     void load_plugins();
     // Calls one entry with an event; 0 when it is not loaded.
@@ -85,7 +94,7 @@ private:
         std::unique_ptr<PluginCallRecords> records;
     };
     template <typename Function>
-    std::optional<std::int32_t> run_call(std::int32_t event, const QString& name,
+    std::optional<std::int32_t> run_call(std::int32_t event, const PluginCallName& name,
                                          Function function);
 
     static void enroll(PluginHost* host);
@@ -120,6 +129,8 @@ private:
     std::vector<Call> m_calls;
     std::unique_ptr<PluginCallRecords> m_loose_records; // for messages outside a call
     std::vector<std::unique_ptr<char[]>> m_texts;
+    std::unique_ptr<PluginCallMarker> m_marker;
+    std::string m_settings_folder;
 };
 
 } // namespace dvk

@@ -100,6 +100,8 @@ std::intptr_t PluginHost::answer_query(std::uint32_t message, std::uintptr_t wpa
         return address(records.score_list());
     case DVK_MSG_GET_WINDOWS:
         return address(records.windows());
+    case DVK_MSG_GET_SETTINGS_FOLDER:
+        return m_settings_folder.empty() ? 0 : address(m_settings_folder.c_str());
     case DVK_MSG_GET_INPUT_CELL: {
         const ScoreSheet* sheet = records.sources().sheet;
         const InputCell cell = sheet != nullptr ? sheet->input_cell() : InputCell{};
@@ -135,7 +137,7 @@ std::intptr_t PluginHost::answer_change(std::uint32_t message, std::uintptr_t wp
         m_window.refresh_screen();
         break;
     case DVK_MSG_ENTER_VALUE:
-        m_window.enter_value(static_cast<std::int32_t>(wparam), lparam == 1);
+        result = m_window.enter_value(static_cast<std::int32_t>(wparam), lparam == 1) ? 1 : 0;
         break;
     case DVK_MSG_MOVE_CELL:
         result = m_window.move_input_cell(wparam == 1, static_cast<std::uint32_t>(lparam)) ? 1 : 0;

@@ -25,7 +25,8 @@ public:
     // A game as the text of a CSV file.
     virtual std::string game_csv(const GameRecord& game) const = 0;
     // The commands of the messages that change the game.
-    virtual void enter_value(int value, bool display_only) = 0;
+    // True when the value was carried out (shown, or entered and accepted).
+    virtual bool enter_value(int value, bool display_only) = 0;
     virtual bool move_input_cell(bool commit, std::uint32_t cell) = 0;
     virtual void refresh_screen() = 0;
 };

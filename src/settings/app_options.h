@@ -46,6 +46,9 @@ struct PluginConfig {
     std::string cmd_line;
     std::int32_t modifiers = 0;
     std::int32_t key = 0;
+    // An entry turned off stays in the list but is not loaded (enabled_%d); the program turns
+    // off an entry that ended it.
+    bool enabled = true;
 
     bool operator==(const PluginConfig&) const = default;
 };

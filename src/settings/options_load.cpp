@@ -150,6 +150,7 @@ void read_plugins(const ProfileDocument& doc, AppOptions& options) {
         plugin.cmd_line = doc.get_string("plugin", indexed("cmd_line", i), "", max_path_bytes);
         plugin.modifiers = doc.get_int("plugin", indexed("ctrl", i), 0);
         plugin.key = doc.get_int("plugin", indexed("key", i), 0);
+        plugin.enabled = doc.get_int("plugin", indexed("enabled", i), 1) != 0;
     }
 }
 

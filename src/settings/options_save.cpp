@@ -82,6 +82,7 @@ void write_plugins(ProfileDocument& doc, const AppOptions& options) {
         write_text(doc, "plugin", indexed("cmd_line", i), plugin.cmd_line, max_path_bytes);
         doc.write_int("plugin", indexed("ctrl", i), plugin.modifiers);
         doc.write_int("plugin", indexed("key", i), plugin.key);
+        doc.write_int("plugin", indexed("enabled", i), plugin.enabled ? 1 : 0);
     }
 }
 

@@ -62,6 +62,14 @@ bool PluginRows::set_key(std::size_t row, std::int32_t modifiers, std::int32_t k
     return true;
 }
 
+bool PluginRows::set_enabled(std::size_t row, bool enabled) {
+    if (row >= m_rows.size()) {
+        return false;
+    }
+    m_rows[row].config.enabled = enabled;
+    return true;
+}
+
 bool PluginRows::set_cmd_line(std::size_t row, std::string_view cmd_line) {
     if (row >= m_rows.size()) {
         return false;

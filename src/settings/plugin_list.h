@@ -60,6 +60,8 @@ public:
     std::optional<std::size_t> remove(std::size_t row);
     // The shortcut of a row: Shift, Ctrl and Alt flags and a virtual key (0 = none).
     bool set_key(std::size_t row, std::int32_t modifiers, std::int32_t key);
+    // Turns a row's function on or off; one that is off stays in the list but is not loaded.
+    bool set_enabled(std::size_t row, bool enabled);
     // The command line a function's settings left in its block.
     bool set_cmd_line(std::size_t row, std::string_view cmd_line);
     // Appends one row per function of the library at `lib_file_path`, without a shortcut,

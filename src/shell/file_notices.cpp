@@ -67,6 +67,10 @@ QString FileNotices::settings_not_saved(const QString& path, const QString& reas
     return tr("The settings could not be saved to '%1' (%2).").arg(path, reason);
 }
 
+void FileNotices::tell_warning(const QString& text) {
+    post({true, text});
+}
+
 void FileNotices::release() {
     m_released = true;
     show_pending();

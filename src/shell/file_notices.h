@@ -34,6 +34,9 @@ public:
     // The text of a failed save of the settings to `path`.
     static QString settings_not_saved(const QString& path, const QString& reason);
 
+    // Any other warning that has to wait for the window, such as a plug-in turned off.
+    void tell_warning(const QString& text);
+
     // From now on queued messages are shown as soon as the event loop is idle; those waiting
     // are shown at once.
     void release();

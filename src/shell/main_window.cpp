@@ -93,14 +93,13 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
         finish();
     });
     m_plugins = new PluginCommands(*this);
-    m_plugins->start();
     resize(1024, 720);
-    if (recovered.has_value()) {
-        m_match->continue_game(std::move(*recovered));
-    } else {
-        m_fresh_start = true;
-        m_match->start_new_game(false);
-    }
+    // The plug-ins are loaded and told of the start between setting the game up and showing it:
+    // they see the whole game record, and then hear of its game, leg and input cell.
+    m_fresh_start = !recovered.has_value();
+    m_match->set_up_first_game(std::move(recovered));
+    m_plugins->start();
+    m_match->show_first_game();
     updateTitle();
 }
 

@@ -9,6 +9,7 @@
 #include "screen/score_name_wnd.h"
 #include "screen/score_player_wnd.h"
 #include "settings/plugin_list.h"
+#include "shell/file_notices.h"
 #include "shell/key_dispatcher.h"
 #include "shell/main_menu.h"
 #include "shell/main_window.h"
@@ -41,10 +42,27 @@ PluginCommands::PluginCommands(MainWindow& window)
 PluginCommands::~PluginCommands() = default;
 
 void PluginCommands::start() {
+    const std::string& settings = m_window.context().settings_path;
+    if (!settings.empty()) {
+        const std::filesystem::path folder = std::filesystem::path(settings).parent_path();
+        m_host->set_settings_folder(folder);
+        if (const std::optional<PluginCallName> ended =
+                m_host->watch_calls(folder / plugin_call_marker_name)) {
+            tellTurnedOff(*ended);
+        }
+    }
     m_host->load_plugins();
     rebuildToolsMenu();
     rebuildKeys();
     m_host->call_plugins(plugin_event_window_created, 0);
+}
+
+void PluginCommands::tellTurnedOff(const PluginCallName& ended) {
+    m_window.fileNotices()->tell_warning(
+        tr("The plug-in function %1 ended the program the last time it ran:\n%2\n\nThe "
+           "plug-in has been turned off. You can turn it on again on the Plug-in page of the "
+           "Option dialog.")
+            .arg(QString::fromStdString(ended.call), QString::fromStdString(ended.lib_file_path)));
 }
 
 void PluginCommands::listChanged() {
@@ -144,8 +162,8 @@ std::string PluginCommands::game_csv(const GameRecord& game) const {
     return compose_game_csv(game, GameCsvFile::user_locale());
 }
 
-void PluginCommands::enter_value(int value, bool display_only) {
-    m_window.match().sheet().plugin_enter_value(value, display_only);
+bool PluginCommands::enter_value(int value, bool display_only) {
+    return m_window.match().sheet().plugin_enter_value(value, display_only);
 }
 
 bool PluginCommands::move_input_cell(bool commit, std::uint32_t cell) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/plugin_call_marker.h"
 #include "plugins/plugin_window.h"
 
 #include <QObject>
@@ -39,11 +40,15 @@ public:
     QWidget* message_owner() override;
     void rewrite_input_entry(std::int16_t entry) override;
     std::string game_csv(const GameRecord& game) const override;
-    void enter_value(int value, bool display_only) override;
+    bool enter_value(int value, bool display_only) override;
     bool move_input_cell(bool commit, std::uint32_t cell) override;
     void refresh_screen() override;
 
+    // The file, in the settings folder, that names a plug-in function that ended the program.
+    static constexpr const char* plugin_call_marker_name = "dvk-plugin-call.txt";
+
 private:
+    void tellTurnedOff(const PluginCallName& ended);
     void rebuildToolsMenu();
     void rebuildKeys();
 

@@ -194,6 +194,63 @@ private Q_SLOTS:
         QTest::keyClick(edit(), Qt::Key_Return);
         QCOMPARE(window().match().game().players[0].remaining, 441);
     }
+
+    // The plug-in written from the public header alone sees the game the program starts with,
+    // in its initialize function and at the start event, on a fresh start and on a restart.
+    void pluginsAreToldOfTheStartWithTheGameSetUp() {
+        start({{QStringLiteral("Start Check"), test_plugin(QStringLiteral("start_check")),
+                QStringLiteral("start_check"), log_path()}});
+        const QString fresh = QStringLiteral(
+            "ok start=501 names=Player 1|Player 2 left=501,501 leg=0 rows=1 round=0");
+        QCOMPARE(log().mid(0, 4), (QStringList{QStringLiteral("initialize data: ") + fresh,
+                                               QStringLiteral("initialize asked: ") + fresh,
+                                               QStringLiteral("start data: ") + fresh,
+                                               QStringLiteral("start asked: ") + fresh}));
+        visits({60, 100});
+        stop();
+        QFile::remove(log_path());
+
+        ProgramUnderTest::start();
+        const QString continued =
+            QStringLiteral("ok start=501 names=Ann|Bob left=441,401 leg=0 rows=2 round=1");
+        QCOMPARE(log(), (QStringList{QStringLiteral("initialize data: ") + continued,
+                                     QStringLiteral("initialize asked: ") + continued,
+                                     QStringLiteral("start data: ") + continued,
+                                     QStringLiteral("start asked: ") + continued}));
+    }
+
+    // A function that ended the last run is named once the window shows, turned off but kept,
+    // and the game goes on.
+    void aFunctionThatEndedTheLastRunIsToldAndTurnedOff() {
+        const QString crasher = test_plugin(QStringLiteral("crasher"));
+        put(QStringLiteral("dvk-plugin-call.txt"),
+            QStringLiteral("dvk plug-in call\n%1\ncrash_on_visit\ncrash_on_visit, event 256\n")
+                .arg(crasher)
+                .toUtf8());
+        MessageBoxes::set_next_answers(*m_script, {MessageBoxes::Button::Ok});
+        start({{QStringLiteral("Crash"), crasher, QStringLiteral("crash_on_visit"), QString()},
+               {QStringLiteral("Start Check"), test_plugin(QStringLiteral("start_check")),
+                QStringLiteral("start_check"), log_path()}});
+        const auto boxes = MessageBoxes::shown(*m_script);
+        QCOMPARE(boxes.size(), 1);
+        QCOMPARE(boxes.first().icon, MessageBoxes::Icon::Warning);
+        QVERIFY2(boxes.first().text.contains(QStringLiteral("crash_on_visit, event 256")) &&
+                     boxes.first().text.contains(crasher),
+                 qPrintable(boxes.first().text));
+        QVERIFY(!QFile::exists(path(QStringLiteral("dvk-plugin-call.txt"))));
+        QVERIFY(!window().plugins()->host().is_loaded(0));
+        QVERIFY(window().plugins()->host().is_loaded(1));
+        visits({60}); // the function would end the test
+        QCOMPARE(game().players[0].remaining, 441);
+        stop();
+        const QByteArray settings = [&] {
+            QFile file(path(QStringLiteral("dvk.ini")));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QVERIFY(settings.contains("func_name_0=\"crash_on_visit\""));
+        QVERIFY(settings.contains("enabled_0=0"));
+        QVERIFY(settings.contains("enabled_1=1"));
+    }
 };
 
 QTEST_MAIN(PluginMainWindowTest)

@@ -330,6 +330,46 @@ private Q_SLOTS:
                  command::tools_first + 1);
     }
 
+    // A row's check box turns its function off (kept in the list and the settings, not loaded)
+    // and on again; a cancelled sheet changes nothing.
+    void aRowTurnedOffStaysInTheListUnloaded() {
+        start_with_trio();
+        const auto set_first = [&](Qt::CheckState state, bool confirm) {
+            on_plugin_page([&](PluginPage& page) {
+                QTreeWidgetItem* first = page.editor()->list()->topLevelItem(0);
+                first->setCheckState(0, state);
+                return confirm;
+            });
+        };
+        set_first(Qt::Unchecked, false);
+        QVERIFY(options().plugins[0].enabled);
+        QVERIFY(window().plugins()->host().is_loaded(0));
+
+        set_first(Qt::Unchecked, true);
+        QCOMPARE(titles_of(options().plugins),
+                 (QStringList{QStringLiteral("First"), QStringLiteral("Second")}));
+        QVERIFY(!options().plugins[0].enabled);
+        QVERIFY(!window().plugins()->host().is_loaded(0));
+        QVERIFY(window().plugins()->toolsMenu() == nullptr);
+        QVERIFY(settings_text().contains("enabled_0=0"));
+        ctrl_shift_f();
+        QVERIFY(log().isEmpty());
+
+        on_plugin_page([&](PluginPage& page) {
+            const QTreeWidget* list = page.editor()->list();
+            [&] {
+                QCOMPARE(list->topLevelItem(0)->checkState(0), Qt::Unchecked);
+                QCOMPARE(list->topLevelItem(1)->checkState(0), Qt::Checked);
+            }();
+            list->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            return true;
+        });
+        QVERIFY(window().plugins()->host().is_loaded(0));
+        QVERIFY(settings_text().contains("enabled_0=1"));
+        ctrl_shift_f();
+        QCOMPARE(log(), QStringList{QStringLiteral("first e=4 reserved=0")});
+    }
+
     void aDeletedRowGoesOnlyWhenTheSheetIsConfirmed() {
         start_with_trio();
         on_plugin_page([&](PluginPage& page) {

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 namespace dvk::testing {
 
@@ -41,6 +43,9 @@ public:
     QTemporaryDir folder;
     std::unique_ptr<PluginHost> host;
     int refreshes = 0;
+    // Where calls are marked, when the host is to watch them; what the last run left there.
+    std::filesystem::path marker;
+    std::optional<PluginCallName> ended;
 
     HostRig() { ports.match = &match; }
 
@@ -49,15 +54,31 @@ public:
         return folder.filePath(QStringLiteral("log.txt")).toStdString();
     }
 
-    // Loads `plugins`, then starts a game of `game`.
-    void start(std::vector<PluginConfig> plugins, const GameOptions& game = two_humans(301)) {
+    // The options and the host, before the start.
+    void prepare(std::vector<PluginConfig> plugins, const GameOptions& game = two_humans(301)) {
         options.plugins = std::move(plugins);
         options.game = game;
         host = std::make_unique<PluginHost>(options, *this, handle());
         ports.host = host.get();
-        host->load_plugins();
         match.sheet().set_rows_per_page(12);
-        match.start_new_game(false);
+    }
+
+    // Starts a game of `game` with `plugins` as the program does: the game is set up, the
+    // plug-ins are loaded and told of the start, and the game is shown.
+    void start(std::vector<PluginConfig> plugins, const GameOptions& game = two_humans(301)) {
+        prepare(std::move(plugins), game);
+        start_with(std::nullopt);
+    }
+
+    // The same with the game read from a recovery file, or a new match when there is none.
+    void start_with(std::optional<GameRecord> recovered) {
+        match.set_up_first_game(std::move(recovered));
+        if (!marker.empty()) {
+            ended = host->watch_calls(marker);
+        }
+        host->load_plugins();
+        host->call_plugins(plugin_event_window_created, 0);
+        match.show_first_game();
     }
 
     void visits(std::initializer_list<int> points) {
@@ -105,8 +126,8 @@ public:
         locale.time = [](const SystemTime&) { return std::string("10:15"); };
         return compose_game_csv(game, locale);
     }
-    void enter_value(int value, bool display_only) override {
-        match.sheet().plugin_enter_value(value, display_only);
+    bool enter_value(int value, bool display_only) override {
+        return match.sheet().plugin_enter_value(value, display_only);
     }
     bool move_input_cell(bool commit, std::uint32_t cell) override {
         return match.sheet().plugin_move(commit, cell);

@@ -32,8 +32,10 @@ TEST(PluginHost, theRecorderSeesEveryEventWithItsParameterAndTheGame) {
     rig.visits({180, 60, 121});
 
     const std::vector<std::string> expected = {
-        // Loaded before the game starts: the record of the program's first game.
-        "init size=280 start=0",
+        // Loaded and told of the start once the first game is set up, before it is shown.
+        "init size=280 start=301",
+        "e=1 p=0 same=1 game=0 leg=0 round=0 first=0 next=0 rem=301,301 legs=0,0 sets=0,0 "
+        "cell=0,0 entry=0",
         "e=8 p=0 same=1 game=0 leg=0 round=0 first=0 next=0 rem=301,301 legs=0,0 sets=0,0 "
         "cell=0,0 entry=0",
         "e=32 p=0 same=1 game=0 leg=0 round=0 first=0 next=0 rem=301,301 legs=0,0 sets=0,0 "
@@ -253,7 +255,7 @@ TEST_P(LoadFailures, areToldAndTheEntriesAfterThemStillLoad) {
     EXPECT_TRUE(rig.host->is_loaded(1));
     EXPECT_EQ(rig.host->event_masks()[0], 0);
     EXPECT_EQ(rig.host->call_plugin(0, 4, 0), 0);
-    EXPECT_EQ(rig.log().size(), 4U); // initialize and the first events of the game
+    EXPECT_EQ(rig.log().size(), 5U); // initialize, the start and the first events of the game
 }
 
 INSTANTIATE_TEST_SUITE_P(

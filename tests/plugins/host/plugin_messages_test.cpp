@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
 #include <thread>
 
 namespace dvk::testing {
@@ -133,6 +134,44 @@ TEST_F(MessagesTest, aCheckOutEnteredByAPluginAsksForConfirmation) {
     EXPECT_EQ(rig.game().leg_index, 1);
     EXPECT_EQ(rig.game().players[0].legs_won, 1);
 }
+
+struct EnterCase {
+    const char* name;
+    std::vector<int> before; // visits after 100 and 45, which leave player 1 with 201
+    std::int32_t value;
+    std::intptr_t display_only;
+    std::deque<bool> confirm; // answers to the game shot's confirmation
+    std::intptr_t answer;
+    std::int32_t left; // player 1's score left afterwards
+};
+
+class EnterValueAnswer : public MessagesTest, public ::testing::WithParamInterface<EnterCase> {};
+
+// The answer says whether the value was carried out; whatever is refused enters nothing.
+TEST_P(EnterValueAnswer, isOneOnlyWhenTheValueWasCarriedOut) {
+    const EnterCase& c = GetParam();
+    for (const int points : c.before) {
+        rig.visits({points});
+    }
+    rig.ports.game_shot_answers = c.confirm;
+    EXPECT_EQ(dvk_send_message(rig.handle(), DVK_MSG_ENTER_VALUE,
+                               static_cast<std::uintptr_t>(static_cast<std::uint32_t>(c.value)),
+                               c.display_only),
+              c.answer);
+    EXPECT_EQ(rig.game().players[0].remaining, c.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, EnterValueAnswer,
+    ::testing::Values(EnterCase{"aboveNineHundredNinetyNine", {}, 999, 0, {}, 0, 201},
+                      EnterCase{"impossibleScore", {}, 179, 0, {}, 0, 201},
+                      EnterCase{"moreThanTheScoreLeft", {140, 0}, 100, 0, {}, 0, 61},
+                      EnterCase{"shownOnly", {}, 45, 1, {}, 1, 201},
+                      EnterCase{"entered", {}, 60, 0, {}, 1, 141},
+                      EnterCase{"checkOutConfirmed", {140, 0}, -2, 0, {true}, 1, 301},
+                      EnterCase{"checkOutCancelled", {140, 0}, -2, 0, {false}, 0, 61},
+                      EnterCase{"checkOutTooFewDarts", {140, 0}, -1, 0, {}, 0, 61}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace dvk::testing
