@@ -82,7 +82,13 @@ void write_plugins(ProfileDocument& doc, const AppOptions& options) {
         write_text(doc, "plugin", indexed("cmd_line", i), plugin.cmd_line, max_path_bytes);
         doc.write_int("plugin", indexed("ctrl", i), plugin.modifiers);
         doc.write_int("plugin", indexed("key", i), plugin.key);
-        doc.write_int("plugin", indexed("enabled", i), plugin.enabled ? 1 : 0);
+        // Only an entry turned off carries the key, so the settings of a user who never had
+        // a plug-in turned off read and write as they always have.
+        if (plugin.enabled) {
+            doc.remove_key("plugin", indexed("enabled", i));
+        } else {
+            doc.write_int("plugin", indexed("enabled", i), 0);
+        }
     }
 }
 
