@@ -21,9 +21,9 @@ struct ArchiveNotice {
         CorruptKept, // a damaged SQLite file was kept under `kept` and a new archive begun
     };
     Kind kind = Kind::Unavailable;
-    std::string where;  // the file, or the server
-    std::string reason; // the system's or the server's text
-    std::filesystem::path kept;
+    std::string where;          // the file, or the server
+    std::string reason;         // the system's or the server's text
+    std::filesystem::path kept; // CorruptKept: the damaged file; Unavailable: the pending file
 };
 
 // Keeps the archive up to date while a match is played: every finished leg when it ends, the
@@ -60,6 +60,7 @@ private:
     void record(PendingAction action);
     bool flush();
     bool open_store();
+    bool apply(const PendingAction& action);
     void save_pending();
     void fail(const ArchiveError& error);
 

@@ -59,6 +59,9 @@ public:
 
     // Writing. Each returns false with `error()` set on failure; nothing is half-written.
     bool write_leg(const ArchivedLeg& leg);
+    // Writes a leg only when the archive does not hold it yet (a leg read back from dvk.tmp
+    // knows less than the one written when it ended).
+    bool write_leg_if_absent(const ArchivedLeg& leg);
     // Takes out the legs `leg_index` and later of a game, and its result (Previous Leg).
     bool remove_legs_from(std::int64_t game_id, std::int32_t leg_index);
     bool write_game_result(const GameResultRow& result);
@@ -101,8 +104,10 @@ public:
                                   const StartedParser& parse_started,
                                   const std::function<bool(int, int)>& progress);
 
-private:
+    // The connection and its helpers, shared by the store's own source files.
     struct Impl;
+
+private:
     std::unique_ptr<Impl> m_impl;
 };
 

@@ -11,9 +11,11 @@ namespace dvk {
 // What is waiting for the archive while it cannot be written: legs to write, legs to take
 // out (Previous Leg) and game results, in the order they happened.
 struct PendingAction {
-    enum class Kind { WriteLeg = 0, RemoveLegsFrom = 1, GameResult = 2 };
+    // EnsureLeg writes a leg only when the archive does not hold it (a leg read back from
+    // dvk.tmp).
+    enum class Kind { WriteLeg = 0, RemoveLegsFrom = 1, GameResult = 2, EnsureLeg = 3 };
     Kind kind = Kind::WriteLeg;
-    ArchivedLeg leg;          // WriteLeg
+    ArchivedLeg leg;          // WriteLeg, EnsureLeg
     std::int64_t game_id = 0; // RemoveLegsFrom, GameResult
     std::int32_t leg_index = 0;
     GameResultRow result; // GameResult
