@@ -196,8 +196,11 @@ ArchiveStore::ArchiveStore(const ArchiveLocation& location) : m_impl(std::make_u
     QString reason;
     if (!d.postgres()) {
         QSqlQuery pragma(db);
-        // Readers never wait for a writer, and a crash never leaves half a transaction.
+        // Readers never wait for a writer, and a crash never leaves half a transaction. In
+        // WAL mode a commit that is not synced survives a crash of the program; a power cut
+        // may lose the last legs, which dvk.tmp brings back for the game in progress.
         pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+        pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
     }
     const int version = read_schema_version(db, reason);
     if (version < 0) {
@@ -371,6 +374,20 @@ bool ArchiveStore::write_leg(const ArchivedLeg& leg) {
         return insert_game(d, leg.game) && insert_names(d, leg.game) &&
                delete_legs(d, leg.game.id, leg.leg.leg_index, QStringLiteral("=")) &&
                insert_leg(d, leg);
+    });
+}
+
+bool ArchiveStore::write_legs(const std::vector<ArchivedLeg>& legs) {
+    Impl& d = *m_impl;
+    return d.transaction([&] {
+        for (const ArchivedLeg& leg : legs) {
+            if (!insert_game(d, leg.game) || !insert_names(d, leg.game) ||
+                !delete_legs(d, leg.game.id, leg.leg.leg_index, QStringLiteral("=")) ||
+                !insert_leg(d, leg)) {
+                return false;
+            }
+        }
+        return true;
     });
 }
 

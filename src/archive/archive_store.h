@@ -59,6 +59,8 @@ public:
 
     // Writing. Each returns false with `error()` set on failure; nothing is half-written.
     bool write_leg(const ArchivedLeg& leg);
+    // Writes many legs in one transaction (a generated archive); all or none.
+    bool write_legs(const std::vector<ArchivedLeg>& legs);
     // Writes a leg only when the archive does not hold it yet (a leg read back from dvk.tmp
     // knows less than the one written when it ended).
     bool write_leg_if_absent(const ArchivedLeg& leg);

@@ -5,11 +5,16 @@
 #include "com/arrange_parser.h"
 #include "com/com_leg.h"
 
+#ifdef DVK_SIM_ARCHIVE
+#include "sim_archive.h"
+#endif
+
 #include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -22,6 +27,8 @@ struct Options {
     std::int64_t legs = 1000;
     std::uint32_t seed = 1;
     std::optional<std::int32_t> level; // as shown, 1 to 12
+    std::string archive;               // write the legs into this archive instead
+    std::int64_t batch = 1;
 };
 
 struct LevelTotals {
@@ -42,7 +49,10 @@ void print_usage(std::FILE* out) {
     std::fputs("usage: dvk-sim [--legs N] [--seed S] [--level L]\n"
                "  --legs N   legs of 501 per level, 1 to 10000000 (default 1000)\n"
                "  --seed S   seed of the random source, 0 to 4294967295 (default 1)\n"
-               "  --level L  play only level L, 1 to 12 (default: every level)\n",
+               "  --level L  play only level L, 1 to 12 (default: every level)\n"
+               "  --archive A  play games of 501 (best of 5) and write N legs into the\n"
+               "               archive A (a SQLite file or a postgresql:// address)\n"
+               "  --batch B  legs per transaction with --archive (default 1)\n",
                out);
 }
 
@@ -78,6 +88,14 @@ std::optional<Options> parse_options(int argc, char** argv, std::string_view& ba
                 return std::nullopt;
             }
             options.seed = *seed;
+        } else if (name == "--archive") {
+            options.archive = value;
+        } else if (name == "--batch") {
+            const auto batch = parse_number<std::int64_t>(value, 1, 100000);
+            if (!batch) {
+                return std::nullopt;
+            }
+            options.batch = *batch;
         } else if (name == "--level") {
             options.level = parse_number<std::int32_t>(value, 1, levels_offered);
             if (!options.level) {
@@ -156,6 +174,15 @@ int main(int argc, char** argv) {
     const dvk::ComTable table(
         dvk::parse_arrange_text(dvk::builtin_arrange_text(dvk::BuiltinTable::Com)));
     dvk::ComThrower thrower(table, dvk::default_target(20, 3), options->seed);
+    if (!options->archive.empty()) {
+#ifdef DVK_SIM_ARCHIVE
+        return dvk::write_sim_archive(
+            {options->archive, options->legs, options->batch, options->seed}, thrower);
+#else
+        std::fprintf(stderr, "dvk-sim: built without the archive (Qt SQL)\n");
+        return 2;
+#endif
+    }
     std::printf("%lld legs of %d per level, seed %u, built-in COM table\n",
                 static_cast<long long>(options->legs), start_score, options->seed);
     std::printf("level     legs  darts/leg  3-dart avg  first-9 avg  check-out %%      darts/s\n");
