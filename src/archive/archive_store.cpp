@@ -125,7 +125,9 @@ void ArchiveStore::Impl::failed(const QSqlError& sql_error) {
 }
 
 bool ArchiveStore::Impl::writable() {
-    if (!open) {
+    if (open) {
+        error = ArchiveError{};
+    } else {
         if (!error) {
             failed(ArchiveError::Kind::Unavailable, QStringLiteral("The archive is not open."));
         }
