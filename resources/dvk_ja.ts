@@ -627,6 +627,25 @@
     </message>
 </context>
 <context>
+    <name>ArchiveNotices</name>
+    <message>
+        <source>The match archive &apos;%1&apos; cannot be written (%2). Play goes on: finished legs are kept in &apos;%3&apos; and written to the archive as soon as it can be written again.</source>
+        <translation>試合アーカイブ「%1」に書き込めません（%2）。ゲームはこのまま続けられます。終わったレッグは「%3」に保管し、アーカイブに書き込めるようになりしだい書き込みます。</translation>
+    </message>
+    <message>
+        <source>The match archive &apos;%1&apos; can be written again; the legs kept meanwhile are in it.</source>
+        <translation>試合アーカイブ「%1」に再び書き込めるようになりました。その間に保管したレッグも書き込みました。</translation>
+    </message>
+    <message>
+        <source>The match archive &apos;%1&apos; is damaged (%2). It was kept as &apos;%3&apos; and a new archive was begun.</source>
+        <translation>試合アーカイブ「%1」は壊れています（%2）。「%3」として残し、新しいアーカイブを始めました。</translation>
+    </message>
+    <message>
+        <source>%1 The match archive is kept in a file instead.</source>
+        <translation>%1 試合アーカイブは代わりにファイルに保存します。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::FileNotices</name>
     <message>
         <source>The game in progress could not be saved to &apos;%1&apos; (%2); play goes on, and you will be told when it is saved again.</source>

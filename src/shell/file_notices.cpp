@@ -52,6 +52,10 @@ void FileNotices::tell_unkept_recovery(const std::filesystem::path& path, const 
                     .arg(shown_path(path.string()), reason)});
 }
 
+void FileNotices::tell_text(bool warning, const QString& text) {
+    post({warning, text});
+}
+
 void FileNotices::release() {
     m_released = true;
     show_pending();

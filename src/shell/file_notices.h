@@ -24,6 +24,8 @@ public:
     void tell_kept_recovery(const std::filesystem::path& kept);
     // A saved game that was refused and could not be kept; `reason` is the system's text.
     void tell_unkept_recovery(const std::filesystem::path& path, const QString& reason);
+    // Any other message about the program's files, a warning or an information.
+    void tell_text(bool warning, const QString& text);
 
     // From now on queued messages are shown as soon as the event loop is idle; those waiting
     // are shown at once.
