@@ -305,6 +305,9 @@ Cell read_cell(Reader& in, const std::string& visit, const std::string& left, st
         return {true, value};
     }
     to_go -= value;
+    if (to_go < 0) {
+        in.refuse("a visit scores more than the score left");
+    }
     if (in.number(left) != to_go) {
         in.refuse("the remaining score does not follow from the visits");
     }
