@@ -8,11 +8,13 @@
 #include <QDateTime>
 #include <QDateTimeAxis>
 #include <QGridLayout>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace dvk {
 
@@ -69,11 +71,18 @@ void attach(QChart* chart, QAbstractAxis* x, QAbstractAxis* y) {
     }
 }
 
-QValueAxis* value_axis(double top, const QString& format) {
+// An axis from 0 with whole-number ticks 1, 2 or 5 times a power of ten apart.
+QValueAxis* count_axis(double top) {
+    double step = 1;
+    for (int i = 0; top / step > 6; ++i) {
+        step *= i % 3 == 1 ? 2.5 : 2;
+    }
     auto* axis = new QValueAxis;
-    axis->setRange(0, std::max(top, 1.0));
-    axis->setLabelFormat(format);
-    axis->applyNiceNumbers();
+    axis->setRange(0, std::max(step, std::ceil(top / step) * step));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%d"));
     return axis;
 }
 
@@ -114,12 +123,16 @@ void fill_averages(QChart* chart, const std::vector<GamePoint>& games) {
     auto* average = line<QScatterSeries>(chart, CareerCharts::tr("Average"), series.average);
     auto* first9 = line<QScatterSeries>(chart, CareerCharts::tr("First 9"), series.first9);
     auto* moving_average =
-        line<QLineSeries>(chart, CareerCharts::tr("Average, last 10 games"), series.moving_average);
+        line<QLineSeries>(chart, CareerCharts::tr("Average, 10 games"), series.moving_average);
     auto* moving_first9 =
-        line<QLineSeries>(chart, CareerCharts::tr("First 9, last 10 games"), series.moving_first9);
+        line<QLineSeries>(chart, CareerCharts::tr("First 9, 10 games"), series.moving_first9);
     for (QScatterSeries* dots : {average, first9}) {
         dots->setMarkerSize(6);
         dots->setBorderColor(Qt::transparent);
+        // The dots are the games themselves; the legend names the two lines.
+        for (QLegendMarker* marker : chart->legend()->markers(dots)) {
+            marker->setVisible(false);
+        }
     }
     average->setColor(QColor(0x7f, 0xa8, 0xd8));
     first9->setColor(QColor(0xf0, 0xb0, 0x70));
@@ -127,8 +140,7 @@ void fill_averages(QChart* chart, const std::vector<GamePoint>& games) {
     moving_first9->setPen(QPen(QColor(0xc0, 0x60, 0x10), 3));
     const qint64 first = x.empty() ? QDateTime::currentMSecsSinceEpoch() : qint64(x.front());
     const qint64 last = x.empty() ? first : qint64(x.back());
-    attach(chart, time_axis(QStringLiteral("yyyy-MM-dd"), first, last),
-           value_axis(highest(chart), QStringLiteral("%d")));
+    attach(chart, time_axis(QStringLiteral("yyyy-MM-dd"), first, last), count_axis(highest(chart)));
 }
 
 void bars(QChart* chart, const QString& name, const QStringList& labels,
@@ -143,7 +155,7 @@ void bars(QChart* chart, const QString& name, const QStringList& labels,
     x->append(labels);
     chart->legend()->setVisible(false);
     const double top = values.isEmpty() ? 0 : *std::max_element(values.begin(), values.end());
-    attach(chart, x, value_axis(top, QStringLiteral("%d")));
+    attach(chart, x, count_axis(top));
 }
 
 void fill_visits(QChart* chart, const std::vector<ScoreCount>& scores) {
@@ -152,8 +164,8 @@ void fill_visits(QChart* chart, const std::vector<ScoreCount>& scores) {
     QList<qreal> values;
     for (std::size_t group = 0; group < visit_score_groups; ++group) {
         const int from = static_cast<int>(group) * 20;
-        labels << (from == 180 ? QStringLiteral("180")
-                               : QStringLiteral("%1–%2").arg(from).arg(from + 19));
+        // Each bar is named by its lowest score.
+        labels << QString::number(from);
         values << static_cast<qreal>(counts[group]);
     }
     bars(chart, CareerCharts::tr("Visits"), labels, values);
@@ -226,7 +238,7 @@ void CareerCharts::show_input(const CareerChartInput& input) {
     averages->setTitle(tr("Average per game"));
     fill_averages(averages, input.games);
     QChart* visits = chart("visits");
-    visits->setTitle(tr("Visits by score"));
+    visits->setTitle(tr("Visits by score, in steps of 20"));
     fill_visits(visits, input.visit_scores);
     QChart* check_outs = chart("check_outs");
     check_outs->setTitle(tr("Finish success by range per month"));

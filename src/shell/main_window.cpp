@@ -19,6 +19,7 @@
 #include "settings/options_save.h"
 #include "settings/plugin_list.h"
 #include "shell/archive_notices.h"
+#include "shell/career_command.h"
 #include "shell/command_ids.h"
 #include "shell/file_notices.h"
 #include "shell/full_screen.h"
@@ -426,6 +427,9 @@ void MainWindow::runCommand(int id) {
         break;
     case command::game_history:
         m_records->gameHistory();
+        break;
+    case command::career_statistics:
+        open_career_statistics(*this);
         break;
     case command::dart_out_shots:
         m_records->dartOutShots();
