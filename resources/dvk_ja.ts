@@ -846,8 +846,8 @@
         <translation>取り込み(&amp;I)</translation>
     </message>
     <message>
-        <source>A &amp;Folder of CSV Files...</source>
-        <translation>CSVファイルのフォルダー(&amp;F)...</translation>
+        <source>&amp;A Folder of CSV Files...</source>
+        <translation>CSVファイルのフォルダー(&amp;A)...</translation>
     </message>
     <message>
         <source>CSV &amp;Files...</source>

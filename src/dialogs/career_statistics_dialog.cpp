@@ -177,7 +177,7 @@ QWidget* CareerStatisticsDialog::buildButtons() {
     auto* import = new QPushButton(tr("&Import"), box);
     import->setObjectName(QStringLiteral("import"));
     auto* import_menu = new QMenu(import);
-    import_menu->addAction(tr("A &Folder of CSV Files..."), this,
+    import_menu->addAction(tr("&A Folder of CSV Files..."), this,
                            &CareerStatisticsDialog::importFolder);
     import_menu->addAction(tr("CSV &Files..."), this, &CareerStatisticsDialog::importFiles);
     import->setMenu(import_menu);
