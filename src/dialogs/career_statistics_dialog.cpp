@@ -91,6 +91,7 @@ CareerStatisticsDialog::CareerStatisticsDialog(ArchiveStore& store, AppOptions& 
     m_tabs->addTab(m_figures, tr("&Figures"));
     m_tabs->addTab(m_head_to_head, tr("&Head to Head"));
     m_tabs->addTab(m_charts, tr("Ch&arts"));
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CareerStatisticsDialog::fillShownPage);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -314,24 +315,37 @@ void CareerStatisticsDialog::refresh() {
     m_from->setEnabled(dates);
     m_to->setEnabled(dates);
     const std::string name = player().toStdString();
-    const CareerFilter chosen = filter();
-    if (name.empty()) {
-        showFigures({});
-        showHeadToHead({});
-        m_charts->show_input({});
-    } else {
-        showFigures(m_store.career(name, chosen));
-        showHeadToHead(m_store.head_to_head(name, chosen));
-        m_charts->show_input({m_store.game_series(name, chosen), m_store.visit_scores(name, chosen),
-                              m_store.check_outs_by_month(name, chosen),
-                              m_store.legs_won_by_darts(name, chosen)});
-    }
+    showFigures(name.empty() ? CareerFigures{} : m_store.career(name, filter()));
+    // The other pages are filled when they are shown: on a large archive each costs a query.
+    m_stale_head_to_head = true;
+    m_stale_charts = true;
+    fillShownPage();
     m_status->setText(
         m_store.error()
             ? tr("The archive at %1 could not be read.\n%2")
                   .arg(text_of(m_store.location().describe()), text_of(m_store.error().text))
             : tr("Archive: %1").arg(text_of(m_store.location().describe())));
     updateButtons();
+}
+
+void CareerStatisticsDialog::fillShownPage() {
+    const std::string name = player().toStdString();
+    const CareerFilter chosen = filter();
+    if (m_tabs->currentWidget() == m_head_to_head && m_stale_head_to_head) {
+        m_stale_head_to_head = false;
+        showHeadToHead(name.empty() ? std::vector<HeadToHeadRow>{}
+                                    : m_store.head_to_head(name, chosen));
+    }
+    if (m_tabs->currentWidget() == m_charts && m_stale_charts) {
+        m_stale_charts = false;
+        if (name.empty()) {
+            m_charts->show_input({});
+            return;
+        }
+        m_charts->show_input({m_store.game_series(name, chosen), m_store.visit_scores(name, chosen),
+                              m_store.check_outs_by_month(name, chosen),
+                              m_store.legs_won_by_darts(name, chosen)});
+    }
 }
 
 void CareerStatisticsDialog::showFigures(const CareerFigures& figures) {

@@ -44,7 +44,7 @@ public:
     CareerFilter filter() const;
     // The figures as shown, "label=value" each.
     QStringList figureTexts() const;
-    // The head-to-head rows as shown, the columns joined by '|'.
+    // The head-to-head rows as shown, the columns joined by '|' (filled once the page was shown).
     QStringList headToHeadTexts() const;
     QStringList chartSummary() const;
     QString statusText() const;
@@ -64,6 +64,8 @@ private:
     QWidget* buildButtons();
     void fillPlayers(const QString& keep);
     void fillFilterChoices();
+    // Fills the Head to Head or Charts page when it is shown and the choices changed since.
+    void fillShownPage();
     void showFigures(const CareerFigures& figures);
     void showHeadToHead(const std::vector<HeadToHeadRow>& rows);
     void importPaths(const std::vector<std::filesystem::path>& files);
@@ -73,6 +75,8 @@ private:
     AppOptions& m_options;
     QDate m_today;
     bool m_filling = false;
+    bool m_stale_head_to_head = true;
+    bool m_stale_charts = true;
 
     QComboBox* m_player = nullptr;
     QComboBox* m_period = nullptr;

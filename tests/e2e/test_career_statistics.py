@@ -61,11 +61,16 @@ class CareerStatistics(E2ETestCase):
         aiko = figures(shown)
         self.assertEqual(aiko["Games"], "2")
         self.assertEqual(aiko["Games won"], str(winners.count(PLAYERS[0])))
-        self.assertIn("Average per game", shown["career.charts"])
+        dvk.key("alt+a")
+        charts = dvk.wait_state(lambda s: s.get("career.page") == "charts", "the charts")
+        self.assertIn("Average per game: ", charts["career.charts"])
+        self.assertIn("Average=2", charts["career.charts"])
 
-        dvk.key("Down")  # the player box has the focus
+        dvk.key("alt+p", "Down")
         ravi = dvk.wait_state(lambda s: s.get("career.player") == PLAYERS[1], "the other player")
         self.assertEqual(figures(ravi)["Games won"], str(winners.count(PLAYERS[1])))
+        dvk.key("alt+h")
+        ravi = dvk.wait_state(lambda s: s.get("career.page") == "head_to_head", "head to head")
         self.assertEqual(ravi["career.head_to_head"].split("|")[:2], [PLAYERS[0], "2"])
 
         dvk.key("alt+t", "End")  # opponent type: computers only

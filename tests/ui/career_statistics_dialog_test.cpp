@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,6 +88,9 @@ class CareerStatisticsDialogTest : public QObject {
         return dialog;
     }
 
+    static void show_page(QDialog& dialog, int page) {
+        dialog.findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(page);
+    }
     static QComboBox* combo(QDialog& dialog, const char* name) {
         return dialog.findChild<QComboBox*>(QString::fromLatin1(name));
     }
@@ -149,8 +153,12 @@ private Q_SLOTS:
         QCOMPARE(figure(f, "180's"), "3 (1.00 per leg)");
         QCOMPARE(figure(f, "Keep"), "66.67 (2 / 3)");
         QCOMPARE(figure(f, "Break"), "0.00 (0 / 0)");
+        // The other pages are filled when they are first shown.
+        QVERIFY(dialog->headToHeadTexts().isEmpty());
+        show_page(*dialog, 1);
         QCOMPARE(dialog->headToHeadTexts(),
                  (QStringList{"Bo|2|1|1|2|1|1|125.25|120.33", "Cy|1|1|0|1|1|0|167.00|100.00"}));
+        show_page(*dialog, 2);
         const QStringList charts = dialog->chartSummary();
         QCOMPARE(charts.size(), 4);
         QVERIFY2(charts[0].contains(QStringLiteral("Average=3")), qPrintable(charts[0]));
@@ -199,6 +207,7 @@ private Q_SLOTS:
         QFETCH(QString, average);
         QFETCH(int, opponents);
         const auto dialog = window();
+        show_page(*dialog, 1);
         choose(*dialog, box.toLatin1().constData(), choice);
         QCOMPARE(figure(dialog->figureTexts(), "Games"), games);
         QCOMPARE(figure(dialog->figureTexts(), "Average"), average);
@@ -276,6 +285,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->player(), QStringLiteral("Bob"));
         QCOMPARE(figure(dialog->figureTexts(), "Games"), "3");
         choose(*dialog, "player", QStringLiteral("Ann"));
+        show_page(*dialog, 1);
         QCOMPARE(dialog->headToHeadTexts(), (QStringList{"Bob|3|2|1|3|2|1|143.14|112.20"}));
     }
 
