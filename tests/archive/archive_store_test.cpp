@@ -368,10 +368,11 @@ TEST_F(ArchiveStoreTest, twoProgramsWritingAtOnceLoseAndRepeatNothing) {
         ArchiveStore create(location);
         ASSERT_TRUE(create.is_open()) << create.error().text;
     }
+    ASSERT_FALSE(qEnvironmentVariable("DVK_SIM").isEmpty()) << "the runner script names dvk-sim";
     std::array<QProcess, 2> boards;
     for (std::size_t i = 0; i < boards.size(); ++i) {
         boards[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        boards[i].start(QStringLiteral(DVK_SIM_PATH),
+        boards[i].start(qEnvironmentVariable("DVK_SIM"),
                         {QStringLiteral("--archive"), QString::fromStdString(target),
                          QStringLiteral("--legs"), QStringLiteral("200"), QStringLiteral("--seed"),
                          QString::number(i + 1)});

@@ -1,24 +1,30 @@
 #!/usr/bin/env bash
 # Runs the archive suite on SQLite, or on a PostgreSQL 15 server of its own:
-#   run_archive_suite.sh sqlite|postgresql SUITE [gtest arguments]
+#   run_archive_suite.sh sqlite|postgresql SUITE DVK_SIM [gtest arguments]
 # The server is a private cluster in a temporary folder, listening only on a socket there.
 # As root (CI) everything runs as the unprivileged user nobody: PostgreSQL refuses to run as
 # root, and root would write the read-only files the suite needs.
 set -euo pipefail
 mode=$1
 suite=$2
-shift 2
+sim=$3
+shift 3
 pg_bin=${DVK_PG_BIN:-/usr/lib/postgresql/15/bin}
 
 work=$(mktemp -d /tmp/dvk-archive-suite.XXXXXX)
 as_user=()
 if [ "$(id -u)" = 0 ]; then
-    chown nobody:nogroup "$work"
+    # Copies, since nobody may not be allowed into the build folder.
+    cp "$suite" "$work/archive_store_tests"
+    cp "$sim" "$work/dvk-sim"
+    suite=$work/archive_store_tests
+    sim=$work/dvk-sim
+    chown -R nobody:nogroup "$work"
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --reset-env --)
 fi
 run() {
     "${as_user[@]}" env HOME="$work" TMPDIR="$work" XDG_RUNTIME_DIR="$work" \
-        PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"
+        PATH=/usr/bin:/bin LANG=C.UTF-8 DVK_SIM="$sim" "$@"
 }
 cleanup() {
     if [ -f "$work/data/postmaster.pid" ]; then
