@@ -11,30 +11,6 @@ namespace {
 
 const QString names_of_player = QStringLiteral("(SELECT name FROM player_names WHERE player = ?)");
 
-// SUM, MAX or MIN of each counter as its fold says, in stored order.
-QString counter_aggregates() {
-    QStringList parts;
-    for (const CounterColumn& column : counter_columns()) {
-        const QString name =
-            QString::fromLatin1(column.name.data(), static_cast<qsizetype>(column.name.size()));
-        switch (column.fold) {
-        case CounterFold::Sum:
-            parts << QStringLiteral("SUM(lp.%1)").arg(name);
-            break;
-        case CounterFold::Max:
-            parts << QStringLiteral("MAX(lp.%1)").arg(name);
-            break;
-        case CounterFold::MinAboveZero:
-            parts << QStringLiteral("MIN(CASE WHEN lp.%1 > 0 THEN lp.%1 END)").arg(name);
-            break;
-        case CounterFold::Unused:
-            parts << QStringLiteral("0");
-            break;
-        }
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 double average_of(qlonglong score, qlonglong darts) {
     return career_quotient(score, darts, 3);
 }
@@ -74,30 +50,29 @@ CareerTotals ArchiveStore::career_totals(const std::string& player, const Career
     if (!d.writable()) {
         return totals;
     }
+    // The sums of each game's legs, kept with the game: a career is a sum over its games. A
+    // game is won with more legs than the opponent, as the program's CSV files count sets.
     const FilterSql f = filter_sql(player, filter);
     QSqlQuery query(d.db());
     if (!d.exec(query,
-                QStringLiteral("SELECT COUNT(*), SUM(lp.won), %1 FROM leg_players lp WHERE %2")
+                QStringLiteral("SELECT COUNT(*), SUM(lp.legs), SUM(lp.won),"
+                               " SUM(CASE WHEN lp.won > lp.lost THEN 1 ELSE 0 END), %1"
+                               " FROM game_players lp WHERE %2")
                     .arg(counter_aggregates(), f.where),
                 f.values) ||
         !query.next()) {
         return totals;
     }
-    totals.legs = query.value(0).toLongLong();
-    totals.legs_won = query.value(1).toLongLong();
-    for (std::size_t i = 0; i < totals.counters.size(); ++i) {
-        totals.counters[i] = query.value(static_cast<int>(i) + 2).toLongLong();
-    }
-    // A game is won with more legs than the opponent, as the program's CSV files count sets.
-    if (d.exec(query,
-               QStringLiteral("SELECT COUNT(*), SUM(CASE WHEN w > l THEN 1 ELSE 0 END) FROM"
-                              " (SELECT SUM(lp.won) AS w, SUM(lp.lost) AS l FROM leg_players lp"
-                              " WHERE %1 GROUP BY lp.game_id) per_game")
-                   .arg(f.where),
-               f.values) &&
-        query.next()) {
-        totals.games = query.value(0).toLongLong();
-        totals.games_won = query.value(1).toLongLong();
+    totals.games = query.value(0).toLongLong();
+    totals.legs = query.value(1).toLongLong();
+    totals.legs_won = query.value(2).toLongLong();
+    totals.games_won = query.value(3).toLongLong();
+    int column = 4;
+    const auto& columns = counter_columns();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (columns[i].fold != CounterFold::Unused) {
+            totals.counters[i] = query.value(column++).toLongLong();
+        }
     }
     return totals;
 }

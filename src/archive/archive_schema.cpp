@@ -65,6 +65,27 @@ QStringList version_2() {
     };
 }
 
+QStringList version_3() {
+    return {
+        QStringLiteral("CREATE TABLE game_players (game_id BIGINT NOT NULL, seat INTEGER NOT NULL,"
+                       " name TEXT NOT NULL, opponent TEXT NOT NULL,"
+                       " opponent_computer INTEGER NOT NULL, started TEXT NOT NULL,"
+                       " start_score INTEGER NOT NULL, legs INTEGER NOT NULL,"
+                       " won INTEGER NOT NULL, lost INTEGER NOT NULL%1,"
+                       " PRIMARY KEY (game_id, seat))")
+            .arg(counter_columns_sql()),
+        QStringLiteral("CREATE INDEX game_players_by_name ON game_players (name, started)"),
+        QStringLiteral("INSERT INTO game_players (game_id, seat, name, opponent,"
+                       " opponent_computer, started, start_score, legs, won, lost, %1)"
+                       " SELECT lp.game_id, lp.seat, MIN(lp.name), MIN(lp.opponent),"
+                       " MIN(lp.opponent_computer), MIN(lp.started), MIN(lp.start_score),"
+                       " COUNT(*), SUM(lp.won), SUM(lp.lost), %2 FROM leg_players lp"
+                       " GROUP BY lp.game_id, lp.seat")
+            .arg(counter_column_names().join(QStringLiteral(", ")), counter_aggregates()),
+        QStringLiteral("UPDATE schema_version SET version = 3"),
+    };
+}
+
 bool run(QSqlDatabase& db, const QString& statement, QString& error) {
     QSqlQuery query(db);
     if (!query.exec(statement)) {
@@ -113,12 +134,47 @@ QStringList counter_column_names() {
     return names;
 }
 
+QString counter_aggregates() {
+    QStringList parts;
+    for (const CounterColumn& column : counter_columns()) {
+        const QString name =
+            QString::fromLatin1(column.name.data(), static_cast<qsizetype>(column.name.size()));
+        switch (column.fold) {
+        case CounterFold::Sum:
+            parts << QStringLiteral("SUM(lp.%1)").arg(name);
+            break;
+        case CounterFold::Max:
+            parts << QStringLiteral("MAX(lp.%1)").arg(name);
+            break;
+        case CounterFold::MinAboveZero:
+            parts
+                << QStringLiteral("COALESCE(MIN(CASE WHEN lp.%1 > 0 THEN lp.%1 END), 0)").arg(name);
+            break;
+        case CounterFold::Unused:
+            break;
+        }
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString refresh_game_players_sql() {
+    return QStringLiteral("INSERT INTO game_players (game_id, seat, name, opponent,"
+                          " opponent_computer, started, start_score, legs, won, lost, %1)"
+                          " SELECT lp.game_id, lp.seat, MIN(lp.name), MIN(lp.opponent),"
+                          " MIN(lp.opponent_computer), MIN(lp.started), MIN(lp.start_score),"
+                          " COUNT(*), SUM(lp.won), SUM(lp.lost), %2 FROM leg_players lp"
+                          " WHERE lp.game_id = ? GROUP BY lp.game_id, lp.seat")
+        .arg(counter_column_names().join(QStringLiteral(", ")), counter_aggregates());
+}
+
 QStringList schema_upgrade(int version) {
     switch (version) {
     case 0:
         return version_1();
     case 1:
         return version_2();
+    case 2:
+        return version_3();
     default:
         return {};
     }

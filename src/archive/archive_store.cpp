@@ -357,6 +357,14 @@ bool insert_leg(ArchiveStore::Impl& d, const ArchivedLeg& rows) {
                   values);
 }
 
+// The game's sums per player follow its legs.
+bool refresh_game(ArchiveStore::Impl& d, std::int64_t game_id) {
+    QSqlQuery query(d.db());
+    const QVariant id = QVariant::fromValue<qlonglong>(game_id);
+    return d.exec(query, QStringLiteral("DELETE FROM game_players WHERE game_id = ?"), {id}) &&
+           d.exec(query, refresh_game_players_sql(), {id});
+}
+
 bool leg_exists(ArchiveStore::Impl& d, std::int64_t game_id, std::int32_t leg_index, bool& exists) {
     QSqlQuery query(d.db());
     if (!d.exec(query,
@@ -375,21 +383,26 @@ bool ArchiveStore::write_leg(const ArchivedLeg& leg) {
     return d.transaction([&] {
         return insert_game(d, leg.game) && insert_names(d, leg.game) &&
                delete_legs(d, leg.game.id, leg.leg.leg_index, QStringLiteral("=")) &&
-               insert_leg(d, leg);
+               insert_leg(d, leg) && refresh_game(d, leg.game.id);
     });
 }
 
 bool ArchiveStore::write_legs(const std::vector<ArchivedLeg>& legs) {
     Impl& d = *m_impl;
     return d.transaction([&] {
+        std::vector<std::int64_t> games;
         for (const ArchivedLeg& leg : legs) {
             if (!insert_game(d, leg.game) || !insert_names(d, leg.game) ||
                 !delete_legs(d, leg.game.id, leg.leg.leg_index, QStringLiteral("=")) ||
                 !insert_leg(d, leg)) {
                 return false;
             }
+            if (games.empty() || games.back() != leg.game.id) {
+                games.push_back(leg.game.id);
+            }
         }
-        return true;
+        return std::all_of(games.begin(), games.end(),
+                           [&](std::int64_t id) { return refresh_game(d, id); });
     });
 }
 
@@ -400,8 +413,8 @@ bool ArchiveStore::write_leg_if_absent(const ArchivedLeg& leg) {
         if (!leg_exists(d, leg.game.id, leg.leg.leg_index, exists)) {
             return false;
         }
-        return exists ||
-               (insert_game(d, leg.game) && insert_names(d, leg.game) && insert_leg(d, leg));
+        return exists || (insert_game(d, leg.game) && insert_names(d, leg.game) &&
+                          insert_leg(d, leg) && refresh_game(d, leg.game.id));
     });
 }
 
@@ -411,6 +424,7 @@ bool ArchiveStore::remove_legs_from(std::int64_t game_id, std::int32_t leg_index
         QSqlQuery query(d.db());
         const QVariant id = QVariant::fromValue<qlonglong>(game_id);
         return delete_legs(d, game_id, leg_index, QStringLiteral(">=")) &&
+               refresh_game(d, game_id) &&
                d.exec(query, QStringLiteral("UPDATE games SET finished = 0 WHERE id = ?"), {id}) &&
                d.exec(query,
                       QStringLiteral("DELETE FROM games WHERE id = ? AND NOT EXISTS"
@@ -465,6 +479,9 @@ bool ArchiveStore::write_imported_game(const ImportedGame& game, bool& already) 
             if (!insert_leg(d, leg)) {
                 return false;
             }
+        }
+        if (!refresh_game(d, g.id)) {
+            return false;
         }
         return d.exec(query,
                       QStringLiteral("UPDATE games SET legs_won0 = ?, legs_won1 = ?, finished = ?"
