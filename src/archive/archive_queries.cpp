@@ -91,16 +91,12 @@ std::vector<HeadToHeadRow> ArchiveStore::head_to_head(const std::string& player,
     const FilterSql f = filter_sql(player, filter);
     QSqlQuery query(d.db());
     const QString sql = QStringLiteral(
-        "SELECT opponent, COUNT(*), SUM(CASE WHEN w > l THEN 1 ELSE 0 END),"
-        " SUM(CASE WHEN l > w THEN 1 ELSE 0 END), SUM(legs), SUM(w), SUM(l), SUM(score),"
-        " SUM(darts), SUM(their_score), SUM(their_darts) FROM"
-        " (SELECT pn.player AS opponent, lp.game_id, COUNT(*) AS legs, SUM(lp.won) AS w,"
-        " SUM(lp.lost) AS l, SUM(lp.total_score) AS score, SUM(lp.total_darts) AS darts,"
-        " SUM(o.total_score) AS their_score, SUM(o.total_darts) AS their_darts"
-        " FROM leg_players lp JOIN player_names pn ON pn.name = lp.opponent"
-        " JOIN leg_players o ON o.game_id = lp.game_id AND o.leg_index = lp.leg_index"
-        " AND o.seat <> lp.seat WHERE %1 GROUP BY pn.player, lp.game_id) per_game"
-        " GROUP BY opponent ORDER BY opponent");
+        "SELECT pn.player, COUNT(*), SUM(CASE WHEN lp.won > lp.lost THEN 1 ELSE 0 END),"
+        " SUM(CASE WHEN lp.lost > lp.won THEN 1 ELSE 0 END), SUM(lp.legs), SUM(lp.won),"
+        " SUM(lp.lost), SUM(lp.total_score), SUM(lp.total_darts), SUM(o.total_score),"
+        " SUM(o.total_darts) FROM game_players lp JOIN player_names pn ON pn.name = lp.opponent"
+        " JOIN game_players o ON o.game_id = lp.game_id AND o.seat <> lp.seat WHERE %1"
+        " GROUP BY pn.player ORDER BY pn.player");
     if (!d.exec(query, sql.arg(f.where), f.values)) {
         return rows;
     }
@@ -169,10 +165,9 @@ std::vector<GamePoint> ArchiveStore::game_series(const std::string& player,
     const FilterSql f = filter_sql(player, filter);
     QSqlQuery query(d.db());
     if (!d.exec(query,
-                QStringLiteral("SELECT lp.game_id, MIN(lp.started), MIN(lp.opponent),"
-                               " SUM(lp.total_score), SUM(lp.total_darts), SUM(lp.first9_score),"
-                               " SUM(lp.first9_darts) FROM leg_players lp WHERE %1"
-                               " GROUP BY lp.game_id ORDER BY MIN(lp.started), lp.game_id")
+                QStringLiteral("SELECT lp.game_id, lp.started, lp.opponent, lp.total_score,"
+                               " lp.total_darts, lp.first9_score, lp.first9_darts"
+                               " FROM game_players lp WHERE %1 ORDER BY lp.started, lp.game_id")
                     .arg(f.where),
                 f.values)) {
         return points;
@@ -227,7 +222,7 @@ std::vector<CheckOutPeriod> ArchiveStore::check_outs_by_month(const std::string&
                 QStringLiteral("SELECT substr(lp.started, 1, 7), SUM(lp.success_2_80),"
                                " SUM(lp.failure_2_80), SUM(lp.success_81_130),"
                                " SUM(lp.failure_81_130), SUM(lp.success_131), SUM(lp.failure_131)"
-                               " FROM leg_players lp WHERE %1 GROUP BY substr(lp.started, 1, 7)"
+                               " FROM game_players lp WHERE %1 GROUP BY substr(lp.started, 1, 7)"
                                " ORDER BY substr(lp.started, 1, 7)")
                     .arg(f.where),
                 f.values)) {
