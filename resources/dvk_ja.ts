@@ -327,6 +327,10 @@
         <translation>dvk オンライン(&amp;L)</translation>
     </message>
     <message>
+        <source>Ca&amp;reer Statistics...</source>
+        <translation>通算成績(&amp;R)...</translation>
+    </message>
+    <message>
         <source>E&amp;xit</source>
         <translation>終了(&amp;X)</translation>
     </message>
@@ -529,6 +533,446 @@
     </message>
 </context>
 <context>
+    <name>dvk::CareerCharts</name>
+    <message>
+        <source>Average</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>First 9</source>
+        <translation>ファースト9</translation>
+    </message>
+    <message>
+        <source>Average, 10 games</source>
+        <translation>平均 (10ゲーム)</translation>
+    </message>
+    <message>
+        <source>First 9, 10 games</source>
+        <translation>ファースト9 (10ゲーム)</translation>
+    </message>
+    <message>
+        <source>Visits</source>
+        <translation>ビジット</translation>
+    </message>
+    <message>
+        <source>2–80</source>
+        <translation>2–80</translation>
+    </message>
+    <message>
+        <source>81–130</source>
+        <translation>81–130</translation>
+    </message>
+    <message>
+        <source>131+</source>
+        <translation>131+</translation>
+    </message>
+    <message>
+        <source>Legs won</source>
+        <translation>勝ったレッグ</translation>
+    </message>
+    <message>
+        <source>Average per game</source>
+        <translation>ゲームごとの平均</translation>
+    </message>
+    <message>
+        <source>Visits by score, in steps of 20</source>
+        <translation>スコア別のビジット (20点ごと)</translation>
+    </message>
+    <message>
+        <source>Finish success by range per month</source>
+        <translation>月ごとの範囲別フィニッシュ成功率</translation>
+    </message>
+    <message>
+        <source>Legs won by darts</source>
+        <translation>ダーツ数別の勝ったレッグ</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerCommand</name>
+    <message>
+        <source>dvk keeps no match archive in this run.</source>
+        <translation>dvk はこの実行では対戦のアーカイブを保存していません。</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerFigureRows</name>
+    <message>
+        <source>%1 (%2 per leg)</source>
+        <translation>%1 (1レッグあたり %2)</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>ゲーム</translation>
+    </message>
+    <message>
+        <source>Games won</source>
+        <translation>勝ったゲーム</translation>
+    </message>
+    <message>
+        <source>Legs</source>
+        <translation>レッグ</translation>
+    </message>
+    <message>
+        <source>Legs won</source>
+        <translation>勝ったレッグ</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>First 9</source>
+        <translation>ファースト9</translation>
+    </message>
+    <message>
+        <source>Check-Out</source>
+        <translation>チェックアウト</translation>
+    </message>
+    <message>
+        <source>Darts at double</source>
+        <translation>ダブルへのダーツ</translation>
+    </message>
+    <message>
+        <source>High Out</source>
+        <translation>ハイアウト</translation>
+    </message>
+    <message>
+        <source>Best leg</source>
+        <translation>ベストレッグ</translation>
+    </message>
+    <message>
+        <source>Worst leg</source>
+        <translation>ワーストレッグ</translation>
+    </message>
+    <message>
+        <source>Darts per leg won</source>
+        <translation>勝ったレッグの平均ダーツ</translation>
+    </message>
+    <message>
+        <source>Tons</source>
+        <translation>トン</translation>
+    </message>
+    <message>
+        <source>100+</source>
+        <translation>100+</translation>
+    </message>
+    <message>
+        <source>140+</source>
+        <translation>140+</translation>
+    </message>
+    <message>
+        <source>180&apos;s</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>Finish 2-80</source>
+        <translation>フィニッシュ 2-80</translation>
+    </message>
+    <message>
+        <source>Finish 81-130</source>
+        <translation>フィニッシュ 81-130</translation>
+    </message>
+    <message>
+        <source>Finish 131+</source>
+        <translation>フィニッシュ 131+</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>キープ</translation>
+    </message>
+    <message>
+        <source>Break</source>
+        <translation>ブレイク</translation>
+    </message>
+    <message>
+        <source>Opponent</source>
+        <translation>対戦相手</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>勝ち</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>負け</translation>
+    </message>
+    <message>
+        <source>Opponent&apos;s average</source>
+        <translation>相手の平均</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerFileChoices</name>
+    <message>
+        <source>Import a Folder of CSV Files</source>
+        <translation>CSVファイルのフォルダーを取り込む</translation>
+    </message>
+    <message>
+        <source>Import CSV Files</source>
+        <translation>CSVファイルを取り込む</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>JSON (*.json)</source>
+        <translation>JSON (*.json)</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerNameQuestions</name>
+    <message>
+        <source>Rename Player</source>
+        <translation>プレイヤー名の変更</translation>
+    </message>
+    <message>
+        <source>&amp;New name of %1:</source>
+        <translation>%1 の新しい名前(&amp;N):</translation>
+    </message>
+    <message>
+        <source>Merge Players</source>
+        <translation>プレイヤーの統合</translation>
+    </message>
+    <message>
+        <source>The games of %1 will count for the player chosen here, and the name %1 will be one of his names.</source>
+        <translation>%1 のゲームはここで選んだプレイヤーのゲームとして数えられ、%1 はそのプレイヤーの名前の一つになります。</translation>
+    </message>
+    <message>
+        <source>&amp;Merge into:</source>
+        <translation>統合先(&amp;M):</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>名前が空です。</translation>
+    </message>
+    <message>
+        <source>The name is longer than 63 bytes.</source>
+        <translation>名前が63バイトを超えています。</translation>
+    </message>
+    <message>
+        <source>There is no player of that name.</source>
+        <translation>その名前のプレイヤーはいません。</translation>
+    </message>
+    <message>
+        <source>The player has that name already.</source>
+        <translation>プレイヤーはすでにその名前です。</translation>
+    </message>
+    <message>
+        <source>A computer player keeps the name of his level.</source>
+        <translation>コンピューターのプレイヤーはレベルの名前のままです。</translation>
+    </message>
+    <message>
+        <source>That name belongs to a computer level.</source>
+        <translation>その名前はコンピューターのレベルの名前です。</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerStatisticsDialog</name>
+    <message>
+        <source>Career Statistics</source>
+        <translation>通算成績</translation>
+    </message>
+    <message>
+        <source>Figure</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>&amp;Figures</source>
+        <translation>成績(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Head to Head</source>
+        <translation>対戦成績(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Ch&amp;arts</source>
+        <translation>グラフ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>すべてのゲーム</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>過去30日</translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation>過去12か月</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Between dates</source>
+        <translation>期間を指定</translation>
+    </message>
+    <message>
+        <source>Humans and computers</source>
+        <translation>人とコンピューター</translation>
+    </message>
+    <message>
+        <source>Humans</source>
+        <translation>人</translation>
+    </message>
+    <message>
+        <source>Computers</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Re&amp;name...</source>
+        <translation>名前の変更(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>&amp;Merge...</source>
+        <translation>統合(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>&amp;Player:</source>
+        <translation>プレイヤー(&amp;P):</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>期間(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Opponent:</source>
+        <translation>対戦相手(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Opponent &amp;type:</source>
+        <translation>相手の種類(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Start score:</source>
+        <translation>開始スコア(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>取り込み(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;A Folder of CSV Files...</source>
+        <translation>CSVファイルのフォルダー(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>CSV &amp;Files...</source>
+        <translation>CSVファイル(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>書き出し(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;All Games as CSV...</source>
+        <translation>すべてのゲームをCSVで(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>All Games as &amp;JSON...</source>
+        <translation>すべてのゲームをJSONで(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>This &amp;Player&apos;s Games as CSV...</source>
+        <translation>このプレイヤーのゲームをCSVで(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>This Player&apos;s Games as J&amp;SON...</source>
+        <translation>このプレイヤーのゲームをJSONで(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>閉じる(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The archive at %1 cannot be opened.
+%2</source>
+        <translation>%1 のアーカイブを開けません。
+%2</translation>
+    </message>
+    <message>
+        <source>All opponents</source>
+        <translation>すべての対戦相手</translation>
+    </message>
+    <message>
+        <source>All start scores</source>
+        <translation>すべての開始スコア</translation>
+    </message>
+    <message>
+        <source>The archive at %1 could not be read.
+%2</source>
+        <translation>%1 のアーカイブを読めませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>Archive: %1</source>
+        <translation>アーカイブ: %1</translation>
+    </message>
+    <message>
+        <source>%1 is already a player. Count the games of %2 for %1?</source>
+        <translation>%1 はすでにプレイヤーです。%2 のゲームを %1 のゲームとして数えますか?</translation>
+    </message>
+    <message>
+        <source>The player could not be renamed.
+%1</source>
+        <translation>プレイヤーの名前を変更できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>The players could not be merged.
+%1</source>
+        <translation>プレイヤーを統合できませんでした。
+%1</translation>
+    </message>
+    <message>
+        <source>Importing CSV files...</source>
+        <translation>CSVファイルを取り込んでいます...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込み</translation>
+    </message>
+    <message>
+        <source>Games imported: %1</source>
+        <translation>取り込んだゲーム: %1</translation>
+    </message>
+    <message>
+        <source>Games already in the archive: %1</source>
+        <translation>すでにアーカイブにあったゲーム: %1</translation>
+    </message>
+    <message>
+        <source>Files refused: %1</source>
+        <translation>取り込めなかったファイル: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>The games could not be exported to %1.
+%2</source>
+        <translation>ゲームを %1 に書き出せませんでした。
+%2</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>%1 に書き出しました。</translation>
+    </message>
+</context>
+<context>
     <name>dvk::CheckOutDialog</name>
     <message>
         <source>Check-Out</source>
@@ -655,6 +1099,25 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveNotices</name>
+    <message>
+        <source>The match archive &apos;%1&apos; cannot be written (%2). Play goes on: finished legs are kept in &apos;%3&apos; and written to the archive as soon as it can be written again.</source>
+        <translation>試合アーカイブ「%1」に書き込めません（%2）。ゲームはこのまま続けられます。終わったレッグは「%3」に保管し、アーカイブに書き込めるようになりしだい書き込みます。</translation>
+    </message>
+    <message>
+        <source>The match archive &apos;%1&apos; can be written again; the legs kept meanwhile are in it.</source>
+        <translation>試合アーカイブ「%1」に再び書き込めるようになりました。その間に保管したレッグも書き込みました。</translation>
+    </message>
+    <message>
+        <source>The match archive &apos;%1&apos; is damaged (%2). It was kept as &apos;%3&apos; and a new archive was begun.</source>
+        <translation>試合アーカイブ「%1」は壊れています（%2）。「%3」として残し、新しいアーカイブを始めました。</translation>
+    </message>
+    <message>
+        <source>%1 The match archive is kept in a file instead.</source>
+        <translation>%1 試合アーカイブは代わりにファイルに保存します。</translation>
     </message>
 </context>
 <context>

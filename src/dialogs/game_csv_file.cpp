@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <utility>
 
@@ -96,6 +97,22 @@ CsvLocale GameCsvFile::user_locale() {
     locale.date = [](const SystemTime& t) { return locale_date_text(t).toStdString(); };
     locale.time = [](const SystemTime& t) { return locale_time_text(t).toStdString(); };
     return locale;
+}
+
+std::vector<CsvLabels> GameCsvFile::import_languages() {
+    std::vector<CsvLabels> languages = {CsvLabels{}};
+    QTranslator japanese;
+    if (japanese.load(QStringLiteral(":/i18n/dvk_ja.qm"))) {
+        CsvLabels labels;
+        for (const auto& [label, text] : label_texts) {
+            const QString translation = japanese.translate("CsvFile", text);
+            if (!translation.isEmpty()) {
+                labels.*label = translation.toStdString();
+            }
+        }
+        languages.push_back(std::move(labels));
+    }
+    return languages;
 }
 
 FileStatus GameCsvFile::write(const GameRecord& game, const std::filesystem::path& path) {

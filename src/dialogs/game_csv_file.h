@@ -6,6 +6,7 @@
 #include "storage/file_helpers.h"
 
 #include <filesystem>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +18,9 @@ namespace dvk {
 class GameCsvFile {
 public:
     static CsvLocale user_locale();
+    // The labels of the program's CSV files in every language it writes them (English and
+    // Japanese), for reading files back into the archive.
+    static std::vector<CsvLabels> import_languages();
 
     // Writes `game` to `path` under the wait cursor.
     static FileStatus write(const GameRecord& game, const std::filesystem::path& path);

@@ -75,6 +75,12 @@ public:
     virtual void write_recovery(const GameRecord& game, RecoveryWrite mode, int player,
                                 int round) = 0;
     virtual void auto_save(const GameRecord& game) = 0;
+    // A leg has ended: `leg_index` has just moved past it, and the darts at a double are still
+    // the finished leg's. Called before auto save and before the next leg exists.
+    virtual void leg_finished(const GameRecord&) {}
+    // Previous Leg brought back an earlier state of the game: its legs from `leg_index` on are
+    // open again.
+    virtual void legs_reopened(const GameRecord&) {}
 
     // The local date and time, for the start of a game.
     virtual SystemTime local_time() = 0;

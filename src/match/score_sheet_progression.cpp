@@ -104,6 +104,7 @@ bool ScoreSheet::next_leg() {
     GameRecord& g = *m_game;
     const LegRecord& previous = g.legs.back();
     ++g.leg_index;
+    m_ports.leg_finished(g);
     if (m_settings.auto_save == 1) {
         m_ports.auto_save(g);
     }
@@ -245,6 +246,7 @@ void ScoreSheet::previous_leg() {
     m_cell = previous.cell;
     m_ports.enable_previous_leg(false);
     m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
+    m_ports.legs_reopened(*m_game);
     m_top = 0;
     update_scroll_range();
     place_input_cell(true, true);

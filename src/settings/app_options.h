@@ -165,6 +165,7 @@ struct AppOptions {
     WindowRect history_window;
     WindowRect score_list_window;
     WindowRect arrange_window;
+    WindowRect career_window;
     std::array<std::uint32_t, color_count> colors{};
     std::string font_name;
     std::vector<KeyBinding> keys;

@@ -190,6 +190,7 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     read_rect(doc, "history", options.history_window);
     read_rect(doc, "score_list", options.score_list_window);
     read_rect(doc, "arrange", options.arrange_window);
+    read_rect(doc, "career", options.career_window);
     read_colors(doc, options);
     options.font_name = doc.get_string("font", "name", environment.font_name, max_path_bytes);
     options.left_font_size = doc.get_int("font", "left_font_size", options.left_font_size);
@@ -197,8 +198,9 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     read_int_keys(doc, "player", option_keys::player_keys, options.player);
     read_plugins(doc, options);
     options.online_page = doc.get_string("option", "online_page", "", max_page_bytes);
-    for (WindowRect* rect : {&options.main_window, &options.history_window,
-                             &options.score_list_window, &options.arrange_window}) {
+    for (WindowRect* rect :
+         {&options.main_window, &options.history_window, &options.score_list_window,
+          &options.arrange_window, &options.career_window}) {
         keep_on_work_area(*rect, environment.work_area);
     }
     fit_view_sizes(options, environment.work_area);

@@ -131,6 +131,11 @@ void write_options(ProfileDocument& doc, const AppOptions& options) {
     write_rect(doc, "history", options.history_window);
     write_rect(doc, "score_list", options.score_list_window);
     write_rect(doc, "arrange", options.arrange_window);
+    // Kept once the career window was placed, so that a file the window never touched stays as
+    // it was.
+    if (options.career_window != WindowRect{}) {
+        write_rect(doc, "career", options.career_window);
+    }
     write_colors(doc, options);
     write_text(doc, "font", "name", options.font_name, max_path_bytes);
     doc.write_int("font", "left_font_size", options.left_font_size);

@@ -46,6 +46,7 @@ enum Id : int {
     full_screen = 40052,
     online = 40053,
     user_guide = 40060,
+    career_statistics = 40061,
     refresh_menu_texts = 32778,
     template_first = 51000,
     template_last = 51180,

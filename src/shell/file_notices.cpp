@@ -67,8 +67,8 @@ QString FileNotices::settings_not_saved(const QString& path, const QString& reas
     return tr("The settings could not be saved to '%1' (%2).").arg(path, reason);
 }
 
-void FileNotices::tell_warning(const QString& text) {
-    post({true, text});
+void FileNotices::tell_text(bool warning, const QString& text) {
+    post({warning, text});
 }
 
 void FileNotices::release() {

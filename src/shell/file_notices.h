@@ -24,6 +24,8 @@ public:
     void tell_kept_recovery(const std::filesystem::path& kept);
     // A saved game that was refused and could not be kept; `reason` is the system's text.
     void tell_unkept_recovery(const std::filesystem::path& path, const QString& reason);
+    // Any other message about the program's files, a warning or an information.
+    void tell_text(bool warning, const QString& text);
 
     // A settings file that exists but could not be read: the defaults are used, and the file
     // is not saved over.
@@ -33,9 +35,6 @@ public:
 
     // The text of a failed save of the settings to `path`.
     static QString settings_not_saved(const QString& path, const QString& reason);
-
-    // Any other warning that has to wait for the window, such as a plug-in turned off.
-    void tell_warning(const QString& text);
 
     // From now on queued messages are shown as soon as the event loop is idle; those waiting
     // are shown at once.

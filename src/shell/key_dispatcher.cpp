@@ -56,6 +56,8 @@ std::vector<Accelerator> KeyDispatcher::fixedTable() {
         {Qt::ShiftModifier, Qt::Key_Return, command::previous},
         {none, Qt::Key_Tab, command::next},
         {Qt::ShiftModifier, Qt::Key_Tab, command::previous},
+        // Not in the user's key table, so it works with every stored table; the menu shows it.
+        {Qt::ControlModifier, Qt::Key_R, command::career_statistics},
     };
 }
 

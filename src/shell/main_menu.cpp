@@ -28,6 +28,7 @@ constexpr CommandText command_texts[] = {
     {command::auto_save, QT_TRANSLATE_NOOP("MainMenu", "Auto &Save")},
     {command::check_out_mode, QT_TRANSLATE_NOOP("MainMenu", "&Check-Out Mode")},
     {command::online, QT_TRANSLATE_NOOP("MainMenu", "dvk On&line")},
+    {command::career_statistics, QT_TRANSLATE_NOOP("MainMenu", "Ca&reer Statistics...")},
     {command::exit, QT_TRANSLATE_NOOP("MainMenu", "E&xit")},
     {command::view_name, QT_TRANSLATE_NOOP("MainMenu", "&Name")},
     {command::view_player, QT_TRANSLATE_NOOP("MainMenu", "&Player Information")},
@@ -113,6 +114,9 @@ void MainMenu::buildGameMenu() {
     add(menu, command::modify_schedule)->setEnabled(false);
     menu->addSeparator();
     add(menu, command::game_history);
+    add(menu, command::career_statistics)
+        ->setText(commandText(command::career_statistics) + QLatin1Char('\t') +
+                  format_key_name(modifier_ctrl, 'R'));
     menu->addSeparator();
     add(menu, command::option);
     add(menu, command::auto_save)->setCheckable(true);

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "archive/archive_recorder.h"
 #include "dialogs/check_out_mode_dialog.h"
 #include "dialogs/com_throw_dialog.h"
 #include "dialogs/game_option_dialog.h"
@@ -17,6 +18,8 @@
 #include "settings/key_table.h"
 #include "settings/options_save.h"
 #include "settings/plugin_list.h"
+#include "shell/archive_notices.h"
+#include "shell/career_command.h"
 #include "shell/command_ids.h"
 #include "shell/file_notices.h"
 #include "shell/full_screen.h"
@@ -49,6 +52,7 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     setCentralWidget(m_screen);
     m_screen->installEventFilter(this);
     m_notices = new FileNotices(this);
+    openArchive();
     m_list = new ScoreListWnd(m_screen);
     m_match = std::make_unique<Match>(options(), *m_ports, *m_ports, *m_list);
     createSideWindows();
@@ -100,11 +104,37 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
     m_match->set_up_first_game(std::move(recovered));
     m_plugins->start();
     m_match->show_first_game();
+    // A leg that ended just before the program stopped may not have reached the archive.
+    if (!m_fresh_start && m_archive) {
+        m_archive->game_recovered(m_match->game());
+    }
     updateTitle();
 }
 
 MainWindow::~MainWindow() {
     finish();
+}
+
+std::optional<ArchiveLocation> MainWindow::archiveLocation() const {
+    if (m_context.archive_folder.empty()) {
+        return std::nullopt;
+    }
+    return archive_location(m_context.settings_path, m_context.archive_folder, nullptr);
+}
+
+void MainWindow::openArchive() {
+    if (m_context.archive_folder.empty()) {
+        return;
+    }
+    std::string error;
+    ArchiveLocation location =
+        archive_location(m_context.settings_path, m_context.archive_folder, &error);
+    if (!error.empty()) {
+        ArchiveNotices::tell_bad_address(*m_notices, QString::fromStdString(error));
+    }
+    m_archive = std::make_unique<ArchiveRecorder>(
+        std::move(location), m_context.archive_folder / "dvk-archive.pending",
+        [this](const ArchiveNotice& notice) { ArchiveNotices::tell(*m_notices, notice); });
 }
 
 void MainWindow::createSideWindows() {
@@ -396,6 +426,9 @@ void MainWindow::runCommand(int id) {
         break;
     case command::game_history:
         m_records->gameHistory();
+        break;
+    case command::career_statistics:
+        open_career_statistics(*this);
         break;
     case command::dart_out_shots:
         m_records->dartOutShots();

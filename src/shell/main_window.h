@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/archive_location.h"
 #include "com/arrange_table.h"
 #include "com/com_table.h"
 #include "match/match.h"
@@ -14,6 +15,7 @@
 
 namespace dvk {
 
+class ArchiveRecorder;
 class FileNotices;
 class FullScreen;
 class KeyDispatcher;
@@ -34,6 +36,8 @@ struct ShellContext {
     std::string settings_path;
     std::filesystem::path recovery_file;
     std::filesystem::path data_folder; // auto save's folder unless the settings name one
+    // The match archive's folder (its SQLite file and pending legs); empty: no archive.
+    std::filesystem::path archive_folder;
     const ArrangeTable* checkout_table = nullptr;
     const ComTable* com_table = nullptr;
 };
@@ -65,6 +69,10 @@ public:
     WriteFailureNotices& writeNotices() { return m_write_notices; }
     // Tells the user about the program's own files once the window is painted.
     FileNotices* fileNotices() const { return m_notices; }
+    // Where this run's match archive is; nothing when the program keeps none.
+    std::optional<ArchiveLocation> archiveLocation() const;
+    // Keeps the match archive up to date during play; null without an archive.
+    ArchiveRecorder* archive() const { return m_archive.get(); }
 
     void runCommand(int command);
 
@@ -113,10 +121,12 @@ private:
     void storeWindowRect();
     void tellWrite(WriteTarget target, const std::string& path, const FileStatus& status);
     void finish(bool tell_failures = false);
+    void openArchive();
 
     ShellContext m_context;
     std::unique_ptr<QtMatchPorts> m_ports;
     std::unique_ptr<RecordsCommands> m_records;
+    std::unique_ptr<ArchiveRecorder> m_archive;
     std::unique_ptr<Match> m_match;
     RecoveryWriter m_recovery;
     WriteFailureNotices m_write_notices;

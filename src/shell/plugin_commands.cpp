@@ -58,7 +58,8 @@ void PluginCommands::start() {
 }
 
 void PluginCommands::tellTurnedOff(const PluginCallName& ended) {
-    m_window.fileNotices()->tell_warning(
+    m_window.fileNotices()->tell_text(
+        true,
         tr("The plug-in function %1 ended the program the last time it ran:\n%2\n\nThe "
            "plug-in has been turned off. You can turn it on again on the Plug-in page of the "
            "Option dialog.")

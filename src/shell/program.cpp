@@ -47,6 +47,7 @@ Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     context.settings_path = m_folders.settings_file().string();
     context.recovery_file = m_folders.recovery_file();
     context.data_folder = m_folders.data_folder;
+    context.archive_folder = m_folders.recovery_folder;
     context.checkout_table = &m_checkout;
     context.com_table = m_com.get();
     m_window = std::make_unique<MainWindow>(context, recover());

@@ -1,5 +1,6 @@
 #include "shell/qt_match_ports.h"
 
+#include "archive/archive_recorder.h"
 #include "dialogs/check_out_dialog.h"
 #include "dialogs/check_out_mode_dialog.h"
 #include "dialogs/leg_end_messages.h"
@@ -79,6 +80,10 @@ void QtMatchPorts::beep() {
 }
 
 int QtMatchPorts::notify_plugins(int event, int argument) {
+    // A leg starting is the moment to write legs that wait for the archive.
+    if (event == plugin_event_leg_start && m_window.archive() != nullptr) {
+        m_window.archive()->leg_started();
+    }
     return m_window.notifyPlugins(event, argument);
 }
 
@@ -91,6 +96,9 @@ void QtMatchPorts::first_thrower_changed(bool refresh) {
 }
 
 bool QtMatchPorts::game_over() {
+    if (m_window.archive() != nullptr) {
+        m_window.archive()->game_ended(m_window.match().game());
+    }
     return m_window.nextGame();
 }
 
@@ -117,6 +125,18 @@ void QtMatchPorts::write_recovery(const GameRecord& game, RecoveryWrite mode, in
 
 void QtMatchPorts::auto_save(const GameRecord& game) {
     m_window.autoSave(game);
+}
+
+void QtMatchPorts::leg_finished(const GameRecord& game) {
+    if (m_window.archive() != nullptr) {
+        m_window.archive()->leg_finished(game);
+    }
+}
+
+void QtMatchPorts::legs_reopened(const GameRecord& game) {
+    if (m_window.archive() != nullptr) {
+        m_window.archive()->legs_reopened(game);
+    }
 }
 
 SystemTime QtMatchPorts::local_time() {

@@ -31,6 +31,8 @@ public:
     void start_computer_turn() override;
     void write_recovery(const GameRecord& game, RecoveryWrite mode, int player, int round) override;
     void auto_save(const GameRecord& game) override;
+    void leg_finished(const GameRecord& game) override;
+    void legs_reopened(const GameRecord& game) override;
     SystemTime local_time() override;
 
     void show_final_result(const FinalResult& result) override;

@@ -6,6 +6,7 @@
 #include "screen/score_list_wnd.h"
 #include "screen/score_name_wnd.h"
 #include "screen/score_player_wnd.h"
+#include "shell/career_state_probe.h"
 #include "shell/command_ids.h"
 #include "shell/full_screen.h"
 #include "shell/main_menu.h"
@@ -127,6 +128,7 @@ QString describe_screen(const MainWindow& window) {
     lines << QStringLiteral("input.text=") + edit->text();
     describe_menu_states(*window.mainMenu(), lines);
     describe_records_dialog(QApplication::activeModalWidget(), lines);
+    describe_career_dialog(QApplication::activeModalWidget(), lines);
     QStringList tools;
     if (const QMenu* menu = window.plugins()->toolsMenu()) {
         for (const QAction* action : menu->actions()) {

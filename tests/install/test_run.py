@@ -101,17 +101,19 @@ class InstalledProgram(E2ETestCase):
 
         written = sorted(name for name in snapshot(home)
                          if not name.startswith(".cache/"))
-        self.assertEqual(len(written), 3, written)
+        # The match archive keeps the leg beside the recovery file.
+        self.assertEqual(len(written), 4, written)
         self.assertEqual(written[0], ".config/dvk/dvk.ini")
-        self.assertEqual(written[1], ".local/share/dvk/dvk.tmp")
-        self.assertRegex(written[2], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
+        self.assertEqual(written[1], ".local/share/dvk/dvk-archive.sqlite")
+        self.assertEqual(written[2], ".local/share/dvk/dvk.tmp")
+        self.assertRegex(written[3], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
         with open(os.path.join(home, ".config/dvk/dvk.ini"), encoding="utf-8") as f:
             self.assertIn("auto_save=1", f.read())
         csv = glob.glob(os.path.join(home, "Documents/dvk/*.csv"))[0]
         with open(csv, encoding="utf-8") as f:
             self.assertIn("Player 1", f.read())
 
-        recovery = subprocess.run([INSPECT, "recovery", os.path.join(home, written[1])],
+        recovery = subprocess.run([INSPECT, "recovery", os.path.join(home, written[2])],
                                   capture_output=True, text=True, timeout=60)
         game = json.loads(recovery.stdout)["game"]
         self.assertEqual(game["leg_index"], 1)

@@ -197,6 +197,16 @@ TEST(Options, windowsBeyondTheWorkAreaMoveToItsCornerKeepingTheirSize) {
     EXPECT_EQ(options.score_list_window, (WindowRect{1024, 768, 0, 0}));
 }
 
+TEST(Options, careerWindowIsKeptOnceItWasPlaced) {
+    ProfileDocument doc = ProfileDocument::parse("");
+    AppOptions options = read_options(doc, {});
+    write_options(doc, options);
+    EXPECT_EQ(doc.get_int("career", "right", -1), -1);
+    options.career_window = {10, 20, 900, 640};
+    write_options(doc, options);
+    EXPECT_EQ(read_options(doc, {}).career_window, (WindowRect{10, 20, 900, 640}));
+}
+
 TEST(Options, negativeComLevelsReadAsTheFirstLevel) {
     const AppOptions options =
         read_text("[game]\np1_com_level=-3\np2_com_level=\"-2147483648\"\n"

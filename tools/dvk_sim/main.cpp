@@ -8,6 +8,10 @@
 #include "com/spread_calibration.h"
 #include "com/spread_levels.h"
 
+#ifdef DVK_SIM_ARCHIVE
+#include "sim_archive.h"
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -15,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -31,6 +36,8 @@ struct Options {
     std::optional<std::int32_t> level; // as shown, 1 to 12
     std::int32_t average = 0;          // with Run::AverageLevel
     Run run = Run::TableLevels;
+    std::string archive; // write the legs into this archive instead
+    std::int64_t batch = 1;
 };
 
 struct LevelTotals {
@@ -40,13 +47,16 @@ struct LevelTotals {
 
 void print_usage(std::FILE* out) {
     std::fputs("usage: dvk-sim [--legs N] [--seed S] [--level L | --average A | --calibrate |\n"
-               "               --recalibrate]\n"
+               "               --recalibrate | --archive A [--batch B]]\n"
                "  --legs N       legs of 501 per level, 1 to 10000000 (default 1000)\n"
                "  --seed S       seed of the random source, 0 to 4294967295 (default 1)\n"
                "  --level L      play only table level L, 1 to 12 (default: every level)\n"
                "  --average A    play only the level named by its average A (30, 40, ... 110)\n"
                "  --calibrate    play every average level and compare it with its name\n"
-               "  --recalibrate  find each average level's spread anew, then compare\n",
+               "  --recalibrate  find each average level's spread anew, then compare\n"
+               "  --archive A    play games of 501 (best of 5) and write N legs into the\n"
+               "                 archive A (a SQLite file or a postgresql:// address)\n"
+               "  --batch B      legs per transaction with --archive (default 1)\n",
                out);
 }
 
@@ -86,6 +96,14 @@ std::optional<Options> parse_options(int argc, char** argv, std::string_view& ba
                 return std::nullopt;
             }
             options.seed = *seed;
+        } else if (name == "--archive") {
+            options.archive = value;
+        } else if (name == "--batch") {
+            const auto batch = parse_number<std::int64_t>(value, 1, 100000);
+            if (!batch) {
+                return std::nullopt;
+            }
+            options.batch = *batch;
         } else if (name == "--level") {
             options.level = parse_number<std::int32_t>(value, 1, levels_offered);
             if (!options.level) {
@@ -209,6 +227,15 @@ int main(int argc, char** argv) {
     const dvk::ComTable table(
         dvk::parse_arrange_text(dvk::builtin_arrange_text(dvk::BuiltinTable::Com)));
     dvk::ComThrower thrower(table, dvk::default_target(20, 3), options->seed);
+    if (!options->archive.empty()) {
+#ifdef DVK_SIM_ARCHIVE
+        return dvk::write_sim_archive(
+            {options->archive, options->legs, options->batch, options->seed}, thrower);
+#else
+        std::fprintf(stderr, "dvk-sim: built without the archive (Qt SQL)\n");
+        return 2;
+#endif
+    }
     switch (options->run) {
     case Run::TableLevels:
         return run_table_levels(*options, thrower);

@@ -1,3 +1,4 @@
+#include "gallery_career.h"
 #include "gallery_check_out.h"
 #include "gallery_dialogs.h"
 #include "gallery_main_window.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     dvk::render_player_gallery(folder);
     dvk::render_side_gallery(folder);
     dvk::render_records_gallery(folder);
+    dvk::render_career_gallery(folder);
     dvk::render_check_out_gallery(folder);
     dvk::render_option_gallery(folder);
     dvk::render_plugin_gallery(folder);
