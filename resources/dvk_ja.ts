@@ -971,6 +971,10 @@
         <source>Exported to %1.</source>
         <translation>%1 に書き出しました。</translation>
     </message>
+    <message>
+        <source>COM &amp;Like This Player...</source>
+        <translation>このプレイヤー風の COM(&amp;L)...</translation>
+    </message>
 </context>
 <context>
     <name>dvk::CheckOutDialog</name>
@@ -1031,6 +1035,29 @@
     <message>
         <source>Click to choose the item of a colour; Shift+click gives the chosen item the colour under the pointer.</source>
         <translation>クリックでその色の項目を選びます。Shift+クリックで、選んだ項目にポインターの下の色を設定します。</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::CareerComLike</name>
+    <message>
+        <source>A computer player cannot be copied: choose a player who throws for real.</source>
+        <translation>コンピューターはまねできません。実際に投げるプレイヤーを選んでください。</translation>
+    </message>
+    <message>
+        <source>%1 has %2 archived visits thrown with more than 170 left. A computer player is copied from at least %3 of them.</source>
+        <translation>%1 の記録には、残り 170 より多いときのスローが %2 回あります。コンピューターにまねさせるには、少なくとも %3 回必要です。</translation>
+    </message>
+    <message>
+        <source>COM like %1 throws with a spread of %2 mm, fitted on %3 visits thrown with more than 170 left (%4 points a visit).
+
+Make it player 2 of the next game?</source>
+        <translation>%1風 COM は、残り 170 より多いときの %3 回のスロー (1 スロー平均 %4 点) から求めた %2 mm のばらつきで投げます。
+
+次のゲームのプレイヤー 2 にしますか?</translation>
+    </message>
+    <message>
+        <source>COM like %1 plays player 2 from the next new game (Game &gt; New Game).</source>
+        <translation>%1風 COM は、次の新しいゲーム (ゲーム &gt; 新しいゲーム) からプレイヤー 2 になります。</translation>
     </message>
 </context>
 <context>

@@ -209,6 +209,30 @@ std::vector<ScoreCount> ArchiveStore::visit_scores(const std::string& player,
     return counts;
 }
 
+std::vector<ScoreCount> ArchiveStore::scoring_visit_scores(const std::string& player) {
+    Impl& d = *m_impl;
+    std::vector<ScoreCount> counts;
+    if (!d.writable()) {
+        return counts;
+    }
+    const FilterSql f = filter_sql(player, CareerFilter{});
+    QSqlQuery query(d.db());
+    // `left_score` is what the visit left, so the score before it is their sum.
+    if (!d.exec(query,
+                QStringLiteral("SELECT v.score, COUNT(*) FROM visits v JOIN leg_players lp"
+                               " ON lp.game_id = v.game_id AND lp.leg_index = v.leg_index"
+                               " AND lp.seat = v.seat WHERE %1 AND v.check_out_darts = 0"
+                               " AND v.left_score + v.score > 170 GROUP BY v.score")
+                    .arg(f.where),
+                f.values)) {
+        return counts;
+    }
+    while (query.next()) {
+        counts.push_back({query.value(0).toInt(), query.value(1).toLongLong()});
+    }
+    return counts;
+}
+
 std::vector<CheckOutPeriod> ArchiveStore::check_outs_by_month(const std::string& player,
                                                               const CareerFilter& filter) {
     Impl& d = *m_impl;

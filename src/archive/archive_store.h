@@ -87,6 +87,9 @@ public:
     // Chart series.
     std::vector<GamePoint> game_series(const std::string& player, const CareerFilter& filter);
     std::vector<ScoreCount> visit_scores(const std::string& player, const CareerFilter& filter);
+    // The scores of the player's visits thrown with more than 170 left, where every dart goes
+    // for points: what a computer player is fitted to.
+    std::vector<ScoreCount> scoring_visit_scores(const std::string& player);
     std::vector<CheckOutPeriod> check_outs_by_month(const std::string& player,
                                                     const CareerFilter& filter);
     std::vector<DartsCount> legs_won_by_darts(const std::string& player,

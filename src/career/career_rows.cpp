@@ -2,6 +2,7 @@
 
 #include "career/career_filter.h"
 #include "career/leg_counters.h"
+#include "com/com_player_name.h"
 #include "match/statistics.h"
 
 namespace dvk {
@@ -56,12 +57,12 @@ std::vector<VisitRow> visit_rows(const GameRecord& game, const LegRecord& leg, i
 
 } // namespace
 
-std::string computer_name(std::int32_t com_level) {
-    return "COM (Lv." + std::to_string(std::int64_t{com_level} + 1) + ")";
+std::string computer_name(std::int32_t com_level, std::string_view name) {
+    return com_player_name(com_level, name, {"COM (Lv.%d)", "COM (Avg %d)", "COM like %s"});
 }
 
 std::string archived_name(const PlayerBlock& player) {
-    return player.com != 0 ? computer_name(player.com_level) : player.name;
+    return player.com != 0 ? computer_name(player.com_level, player.name) : player.name;
 }
 
 std::string game_identity(const GameRecord& game) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dvk {
@@ -92,9 +93,10 @@ struct GameResultRow {
     bool operator==(const GameResultRow&) const = default;
 };
 
-// "COM (Lv.n)" for a computer player, else the name as entered.
+// A computer player by its kind ("COM (Lv.n)", "COM (Avg n)" or "COM like NAME"), so that each
+// level is a player of its own; else the name as entered.
 std::string archived_name(const PlayerBlock& player);
-std::string computer_name(std::int32_t com_level);
+std::string computer_name(std::int32_t com_level, std::string_view name = {});
 
 // The stable text of a game: its start to the millisecond, start score, game number and the
 // archived names, all of which the game record (and so dvk.tmp) holds from start to end.

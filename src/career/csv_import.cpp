@@ -3,6 +3,7 @@
 #include "career/career_filter.h"
 #include "career/leg_counters.h"
 #include "match/statistics.h"
+#include "model/com_levels.h"
 
 #include <algorithm>
 #include <charconv>
@@ -155,24 +156,33 @@ private:
     int m_line = 0;
 };
 
-// "COM (Lv.%d)" of the file's language read back into a level index.
-std::optional<std::int32_t> computer_level(const std::string& name, const CsvLabels& labels) {
-    const std::size_t at = labels.com_name.find("%d");
+// The number that `format`'s "%d" stands for in `name`.
+std::optional<std::int32_t> number_for(const std::string& name, const std::string& format) {
+    const std::size_t at = format.find("%d");
     if (at == std::string::npos) {
         return std::nullopt;
     }
-    const std::string before = labels.com_name.substr(0, at);
-    const std::string after = labels.com_name.substr(at + 2);
+    const std::string before = format.substr(0, at);
+    const std::string after = format.substr(at + 2);
     if (name.size() <= before.size() + after.size() || !name.starts_with(before) ||
         !name.ends_with(after)) {
         return std::nullopt;
     }
-    const std::optional<std::int32_t> shown = number_in(
+    return number_in(
         std::string_view(name).substr(before.size(), name.size() - before.size() - after.size()));
-    if (!shown || *shown < 1 || *shown > 99) {
-        return std::nullopt;
+}
+
+// "COM (Lv.%d)" or "COM (Avg %d)" of the file's language read back into a stored level.
+std::optional<std::int32_t> computer_level(const std::string& name, const CsvLabels& labels) {
+    if (const auto shown = number_for(name, labels.com_name);
+        shown && *shown >= 1 && *shown <= 99) {
+        return *shown - 1;
     }
-    return *shown - 1;
+    if (const auto average = number_for(name, labels.com_average_name);
+        average && is_average_level(average_level(*average))) {
+        return average_level(*average);
+    }
+    return std::nullopt;
 }
 
 struct FileTotals {
@@ -392,8 +402,8 @@ LegRecord read_leg(Reader& in, GameRecord& game) {
             in.refuse("the rounds are not numbered 1, 2, 3 ...");
         }
         // In throwing order: a check-out of the second thrower ends the round after the first.
-        for (const auto p : {static_cast<std::size_t>(first),
-                             static_cast<std::size_t>(other_player(first))}) {
+        for (const auto p :
+             {static_cast<std::size_t>(first), static_cast<std::size_t>(other_player(first))}) {
             const Cell cell = read_cell(in, row[1 + 2 * p], row[2 + 2 * p], to_go[p]);
             if (!cell.thrown) {
                 continue;

@@ -9,7 +9,8 @@ namespace dvk {
 namespace {
 
 bool is_computer_name(std::string_view name) {
-    return name.starts_with("COM (Lv.") && name.ends_with(")");
+    return (name.starts_with("COM (Lv.") || name.starts_with("COM (Avg ")) && name.ends_with(")") ||
+           name.starts_with("COM like ");
 }
 
 bool listed(const std::vector<std::string>& players, std::string_view name) {

@@ -20,9 +20,7 @@ constexpr double largest_sigma = 60.0;
 constexpr std::array<double, 16> coarse_sigmas = {2,  3,  4,  6,  8,  10, 12, 14,
                                                   17, 20, 24, 28, 34, 40, 50, 60};
 
-using ScoreCounts = std::array<std::int64_t, max_visit_score + 1>;
-
-double log_likelihood(const ScoreCounts& observed, double sigma, std::uint64_t seed) {
+double log_likelihood(const VisitScoreCounts& observed, double sigma, std::uint64_t seed) {
     const VisitScoreDistribution p = visit_score_distribution(sigma, simulated_visits, seed);
     double sum = 0;
     for (std::size_t score = 0; score < observed.size(); ++score) {
@@ -34,7 +32,7 @@ double log_likelihood(const ScoreCounts& observed, double sigma, std::uint64_t s
 }
 
 // Golden-section search for the most likely size between `low` and `high`.
-double refine(const ScoreCounts& observed, double low, double high, std::uint64_t seed) {
+double refine(const VisitScoreCounts& observed, double low, double high, std::uint64_t seed) {
     const double ratio = (std::sqrt(5.0) - 1) / 2;
     double a = high - ratio * (high - low);
     double b = low + ratio * (high - low);
@@ -65,7 +63,7 @@ VisitScoreDistribution visit_score_distribution(double sigma, std::int64_t visit
     const Spread spread = spread_of_size(sigma);
     const BoardPoint aim = best_scoring_aim(spread.sideways, spread.vertical);
     NormalSource source(seed);
-    ScoreCounts counts{};
+    VisitScoreCounts counts{};
     for (std::int64_t v = 0; v < visits; ++v) {
         std::int32_t score = 0;
         for (int dart = 0; dart < 3; ++dart) {
@@ -83,15 +81,21 @@ VisitScoreDistribution visit_score_distribution(double sigma, std::int64_t visit
 
 std::optional<SpreadFit> fit_spread(std::span<const std::int32_t> scoring_visits,
                                     std::uint64_t seed) {
-    ScoreCounts observed{};
-    std::int64_t visits = 0;
-    std::int64_t points = 0;
+    VisitScoreCounts observed{};
     for (const std::int32_t score : scoring_visits) {
         if (score >= 0 && score <= max_visit_score) {
             ++observed[static_cast<std::size_t>(score)];
-            ++visits;
-            points += score;
         }
+    }
+    return fit_spread(observed, seed);
+}
+
+std::optional<SpreadFit> fit_spread(const VisitScoreCounts& observed, std::uint64_t seed) {
+    std::int64_t visits = 0;
+    std::int64_t points = 0;
+    for (std::size_t score = 0; score < observed.size(); ++score) {
+        visits += observed[score];
+        points += observed[score] * static_cast<std::int64_t>(score);
     }
     if (visits < min_fit_visits) {
         return std::nullopt;

@@ -21,6 +21,8 @@ inline constexpr std::int64_t min_fit_visits = 150;
 // Highest visit score; the distributions below have one entry per score 0 to this.
 inline constexpr std::int32_t max_visit_score = 180;
 using VisitScoreDistribution = std::array<double, max_visit_score + 1>;
+// How many visits scored each score 0 to 180.
+using VisitScoreCounts = std::array<std::int64_t, max_visit_score + 1>;
 
 // How often each visit score comes up for a player of spread size `sigma` aiming every dart
 // for the most points, from `visits` simulated visits.
@@ -33,5 +35,8 @@ VisitScoreDistribution visit_score_distribution(double sigma, std::int64_t visit
 // likelihood of the scores over spread sizes from 2 to 60 mm.
 std::optional<SpreadFit> fit_spread(std::span<const std::int32_t> scoring_visits,
                                     std::uint64_t seed = 1);
+
+// The same fit from the number of visits of each score.
+std::optional<SpreadFit> fit_spread(const VisitScoreCounts& scoring_visits, std::uint64_t seed = 1);
 
 } // namespace dvk

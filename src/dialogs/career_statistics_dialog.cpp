@@ -3,6 +3,7 @@
 #include "archive/csv_started.h"
 #include "career/player_names.h"
 #include "dialogs/career_charts.h"
+#include "dialogs/career_com_like.h"
 #include "dialogs/career_figure_rows.h"
 #include "dialogs/career_file_choices.h"
 #include "dialogs/career_name_questions.h"
@@ -139,6 +140,8 @@ QWidget* CareerStatisticsDialog::buildChoices() {
     m_rename->setObjectName(QStringLiteral("rename"));
     m_merge = new QPushButton(tr("&Merge..."), box);
     m_merge->setObjectName(QStringLiteral("merge"));
+    m_com_like = new QPushButton(tr("COM &Like This Player..."), box);
+    m_com_like->setObjectName(QStringLiteral("com_like"));
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -146,6 +149,7 @@ QWidget* CareerStatisticsDialog::buildChoices() {
     grid->addWidget(m_player, 0, 1);
     grid->addWidget(m_rename, 0, 2);
     grid->addWidget(m_merge, 0, 3);
+    grid->addWidget(m_com_like, 3, 2, 1, 2);
     grid->addWidget(buddy_label(tr("P&eriod:"), m_period), 1, 0);
     grid->addWidget(m_period, 1, 1);
     grid->addWidget(m_from, 1, 2);
@@ -170,6 +174,10 @@ QWidget* CareerStatisticsDialog::buildChoices() {
     }
     connect(m_rename, &QPushButton::clicked, this, &CareerStatisticsDialog::renamePlayer);
     connect(m_merge, &QPushButton::clicked, this, &CareerStatisticsDialog::mergePlayer);
+    connect(m_com_like, &QPushButton::clicked, this, [this] {
+        offer_com_like_player(this, m_store, m_options, player(),
+                              m_player->currentData(Qt::UserRole + 1).toBool());
+    });
     return box;
 }
 
@@ -371,6 +379,7 @@ void CareerStatisticsDialog::updateButtons() {
     const bool computer = m_player->currentData(Qt::UserRole + 1).toBool();
     m_rename->setEnabled(chosen && !computer);
     m_merge->setEnabled(chosen && m_player->count() > 1);
+    m_com_like->setEnabled(chosen && !computer);
 }
 
 QStringList CareerStatisticsDialog::figureTexts() const {

@@ -87,6 +87,7 @@ private:
     QComboBox* m_kind = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_merge = nullptr;
+    QPushButton* m_com_like = nullptr;
     QPushButton* m_export = nullptr;
     QTabWidget* m_tabs = nullptr;
     QTreeWidget* m_figures = nullptr;

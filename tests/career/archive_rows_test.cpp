@@ -1,5 +1,6 @@
 #include "career/archive_export.h"
 #include "career/career_filter.h"
+#include "career/career_rows.h"
 #include "career/career_series.h"
 #include "career/pending_legs.h"
 #include "career/player_names.h"
@@ -69,18 +70,36 @@ TEST_P(NameChanges, decideWhatARenameDoes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Career, NameChanges,
-    ::testing::Values(NameCase{"newName", "Ann", "Anna", NameChangeKind::Rename},
-                      NameCase{"existingName", "Ann", "Bob", NameChangeKind::Merge},
-                      NameCase{"intoComputer", "Ann", "COM (Lv.3)", NameChangeKind::Merge},
-                      NameCase{"sameName", "Ann", "Ann", NameChangeKind::Refused},
-                      NameCase{"emptyName", "Ann", "", NameChangeKind::Refused},
-                      NameCase{"unknownPlayer", "Zoe", "Anna", NameChangeKind::Refused},
-                      NameCase{"computerRenamed", "COM (Lv.3)", "Robot", NameChangeKind::Refused},
-                      NameCase{"humanAsComputer", "Ann", "COM (Lv.9)", NameChangeKind::Refused},
-                      NameCase{"tooLong", "Ann",
-                               "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
-                               NameChangeKind::Refused}),
+    ::testing::Values(
+        NameCase{"newName", "Ann", "Anna", NameChangeKind::Rename},
+        NameCase{"existingName", "Ann", "Bob", NameChangeKind::Merge},
+        NameCase{"intoComputer", "Ann", "COM (Lv.3)", NameChangeKind::Merge},
+        NameCase{"sameName", "Ann", "Ann", NameChangeKind::Refused},
+        NameCase{"emptyName", "Ann", "", NameChangeKind::Refused},
+        NameCase{"unknownPlayer", "Zoe", "Anna", NameChangeKind::Refused},
+        NameCase{"computerRenamed", "COM (Lv.3)", "Robot", NameChangeKind::Refused},
+        NameCase{"humanAsComputer", "Ann", "COM (Lv.9)", NameChangeKind::Refused},
+        NameCase{"humanAsAverageLevel", "Ann", "COM (Avg 60)", NameChangeKind::Refused},
+        NameCase{"humanAsFittedPlayer", "Ann", "COM like Bob", NameChangeKind::Refused},
+        NameCase{"tooLong", "Ann",
+                 "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx",
+                 NameChangeKind::Refused}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Each kind of computer player is a player of its own, named as the screen names it.
+TEST(CareerNames, computerPlayersAreArchivedByTheirKind) {
+    PlayerBlock player;
+    player.name = "Mira Kohl";
+    player.com = 1;
+    const std::vector<std::pair<std::int32_t, std::string>> kinds = {
+        {4, "COM (Lv.5)"}, {1060, "COM (Avg 60)"}, {2123, "COM like Mira Kohl"}};
+    for (const auto& [level, name] : kinds) {
+        player.com_level = level;
+        EXPECT_EQ(archived_name(player), name);
+    }
+    player.com = 0;
+    EXPECT_EQ(archived_name(player), "Mira Kohl");
+}
 
 TEST(CareerFilter, archiveTimesReadBackAndAnEndOfDayIncludesTheDay) {
     const SystemTime t{2026, 12, 3, 9, 21, 5, 7, 42};

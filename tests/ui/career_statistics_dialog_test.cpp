@@ -289,6 +289,37 @@ private Q_SLOTS:
         QCOMPARE(dialog->headToHeadTexts(), (QStringList{"Bob|3|2|1|3|2|1|143.14|112.20"}));
     }
 
+    // Dee throws 60 a visit from 9640 and checks out 40: 158 of his visits are thrown with more
+    // than 170 left, enough to copy him; Ann has too few.
+    void comLikeAPlayerIsFittedToHisVisits() {
+        std::vector<int> points;
+        for (int visit = 0; visit < 160; ++visit) {
+            points.insert(points.end(), {60, 0});
+        }
+        points.push_back(40);
+        archive(*m_store, play_game("Dee", "Eli", 9640, {2026, 5, 0, 21, 19, 0, 0, 0}, {points}));
+        const auto dialog = window();
+        auto* button = dialog->findChild<QPushButton*>(QStringLiteral("com_like"));
+        QVERIFY(button->isEnabled());
+
+        button->click();
+        const MessageBoxes::Shown refused = MessageBoxes::shown(*m_script).last();
+        QCOMPARE(refused.icon, MessageBoxes::Icon::Information);
+        QVERIFY2(refused.text.contains(QStringLiteral("at least 150")), qPrintable(refused.text));
+        QCOMPARE(m_options.game.p2_com, 0);
+
+        choose(*dialog, "player", QStringLiteral("Dee"));
+        MessageBoxes::set_next_answers(*m_script,
+                                       {MessageBoxes::Button::Yes, MessageBoxes::Button::Ok});
+        button->click();
+        const QList<MessageBoxes::Shown> shown = MessageBoxes::shown(*m_script);
+        QVERIFY2(shown[shown.size() - 2].text.contains(QStringLiteral("fitted on 158 visits")),
+                 qPrintable(shown[shown.size() - 2].text));
+        QCOMPARE(m_options.game.p2_com, 1);
+        QCOMPARE(m_options.game.p2_name, std::string("Dee"));
+        QVERIFY(m_options.game.p2_com_level > 2000 && m_options.game.p2_com_level < 3000);
+    }
+
     void importTellsImportedKnownAndRefusedFiles() {
         QTemporaryDir csv;
         const GameRecord later =
