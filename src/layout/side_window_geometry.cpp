@@ -31,6 +31,23 @@ std::string with_ellipsis(std::string_view text, std::size_t bytes) {
     return cut;
 }
 
+// The largest size from 1 to `largest` whose measure is at most `limit`. Text measures grow
+// about in proportion to the size, so the largest size's measure gives a close guess; each
+// size tried costs the program a font.
+int largest_fitting_by_scale(int largest, int limit, const PointMeasure& measure) {
+    const auto fits = [&](int p) { return measure(p) <= limit; };
+    if (largest < 1) {
+        return 0;
+    }
+    const int at_largest = measure(largest);
+    if (at_largest <= limit) {
+        return largest;
+    }
+    const auto guess =
+        static_cast<int>(static_cast<std::int64_t>(largest) * limit / std::max(at_largest, 1));
+    return largest_fitting_size_near(1, largest - 1, guess, fits);
+}
+
 } // namespace
 
 int point_to_pixels(int points, int dpi) {
@@ -75,21 +92,60 @@ int largest_fitting_size(int low, int high, const std::function<bool(int)>& fits
     return found;
 }
 
+int largest_fitting_size_near(int low, int high, int guess, const std::function<bool(int)>& fits) {
+    if (low > high) {
+        return low - 1;
+    }
+    guess = std::clamp(guess, low, high);
+    int step = 1;
+    if (fits(guess)) {
+        int fitting = guess;
+        while (fitting < high) {
+            const int next = std::min(high, fitting + step);
+            if (!fits(next)) {
+                return largest_fitting_size(fitting + 1, next - 1, fits);
+            }
+            fitting = next;
+            step *= 2;
+        }
+        return fitting;
+    }
+    int too_large = guess;
+    while (too_large > low) {
+        const int next = std::max(low, too_large - step);
+        if (fits(next)) {
+            return largest_fitting_size(next + 1, too_large - 1, fits);
+        }
+        too_large = next;
+        step *= 2;
+    }
+    return low - 1;
+}
+
 int shrink_to_fit(int points, int count, const std::function<bool(int, int)>& fits) {
     if (points <= 1) {
         return points;
     }
+    // Usually every text fits at the full size: trying it first saves the search.
+    int index = 0;
+    while (index < count && fits(points, index)) {
+        ++index;
+    }
+    if (index == count) {
+        return points;
+    }
     const int smallest = points / 2;
     std::vector<int> fitting;
-    for (int index = 0; index < count; ++index) {
-        if (fits(smallest, index)) {
-            fitting.push_back(index);
+    for (int text = 0; text < count; ++text) {
+        if (fits(smallest, text)) {
+            fitting.push_back(text);
         }
     }
-    const int size = largest_fitting_size(smallest + 1, points, [&](int candidate) {
+    const auto all_fit = [&](int candidate) {
         return std::all_of(fitting.begin(), fitting.end(),
                            [&](int index) { return fits(candidate, index); });
-    });
+    };
+    const int size = largest_fitting_size(smallest + 1, points, all_fit);
     return size > smallest ? size : smallest;
 }
 
@@ -107,11 +163,12 @@ LeftScoreLayout left_score_layout(int width, int height, const PointMeasure& dig
     LeftScoreLayout layout;
     layout.frame = std::max(0, height / 26);
     const int available = width - 2 * layout.frame;
-    int points = height - 10 * layout.frame;
-    while (points > 0 && available > 0 && digits_width(points) > available) {
-        --points;
+    const int largest = height - 10 * layout.frame;
+    if (largest <= 0 || available <= 0) {
+        layout.points = std::max(largest, 0);
+        return layout;
     }
-    layout.points = std::max(points, 0);
+    layout.points = largest_fitting_by_scale(largest, available, digits_width);
     return layout;
 }
 
@@ -125,8 +182,7 @@ int name_bar_font_points(int height, const PointMeasure& font_height) {
     if (limit <= 0) {
         return std::max(height, 0);
     }
-    return std::max(largest_fitting_size(1, height, [&](int p) { return font_height(p) <= limit; }),
-                    0);
+    return std::max(largest_fitting_by_scale(height, limit, font_height), 0);
 }
 
 std::string name_bar_score_text(const GameRecord& game, const NameBarContent& content) {
@@ -176,8 +232,7 @@ int guide_font_points(int height, const PointMeasure& font_height) {
     if (limit <= 0) {
         return std::max(height / 2, 0);
     }
-    return std::max(
-        largest_fitting_size(1, height / 2, [&](int p) { return font_height(p) <= limit; }), 0);
+    return std::max(largest_fitting_by_scale(height / 2, limit, font_height), 0);
 }
 
 GuideSlotBox guide_slot_box(int slot, int width, int height) {

@@ -26,6 +26,10 @@ std::string elide_text(std::string_view text, int width, const TextMeasure& meas
 // fitting one fits too; `low` - 1 when none does.
 int largest_fitting_size(int low, int high, const std::function<bool(int)>& fits);
 
+// As largest_fitting_size, but starting the search at `guess` (clamped to the range) and
+// widening by doubling steps, so a guess one or two off costs three to five measurements.
+int largest_fitting_size_near(int low, int high, int guess, const std::function<bool(int)>& fits);
+
 // A label font's size for `count` texts: the largest size from `points` down to half of it at
 // which every text fits (`fits(size, index)`) that fits at half the size at all. A text too
 // long even then is cut anyway and does not shrink the others further.
@@ -42,7 +46,8 @@ struct LeftScoreLayout {
     int points = 0; // size of the number font, fitted so that "8888" fits between the frames
 };
 
-// `digits_width` measures "8888" at a point size.
+// `digits_width` measures "8888" at a point size: the largest size from the height down that
+// fits, found from a guess scaled from the largest size's width.
 LeftScoreLayout left_score_layout(int width, int height, const PointMeasure& digits_width);
 
 // ---- Player-name window ----

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <optional>
+
 namespace dvk {
 namespace {
 
@@ -101,11 +103,17 @@ void ScoreNameWnd::composeTexts() {
         name_bar_player_text(*m_game, 1, shown, com_names.formats())};
 
     const int dpi = logicalDpiY();
+    // Both names are tried at each size: the size is measured once for both.
+    int measured_size = -1;
+    std::optional<QFontMetrics> metrics_at;
     const int points = shrink_to_fit(m_height_points, 2, [&](int size, int player) {
-        const QFontMetrics metrics(bar_font(size, dpi));
+        if (size != measured_size) {
+            measured_size = size;
+            metrics_at.emplace(bar_font(size, dpi));
+        }
         const auto index = static_cast<std::size_t>(player);
-        return metrics.horizontalAdvance(QString::fromStdString(names[index])) <=
-               bandsFor(metrics)[index].width();
+        return metrics_at->horizontalAdvance(QString::fromStdString(names[index])) <=
+               bandsFor(*metrics_at)[index].width();
     });
     m_font = bar_font(points, dpi);
 

@@ -13,6 +13,7 @@
 #include <QStyleOption>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 
 namespace dvk {
 
@@ -170,12 +171,26 @@ void ScorePlayerWnd::relayout() {
         font.setBold(true);
         return font;
     };
-    const auto line_at = [this](int points) { return QFontMetrics(fontAt(points)).height(); };
+    // The fit lowers the sizes a point at a time and asks for the same heights again and again
+    // (the small font takes the sizes the main font had); each size is measured once.
+    std::map<int, int> lines;
+    const auto line_at = [this, &lines](int points) {
+        const auto [at, added] = lines.try_emplace(points, 0);
+        if (added) {
+            at->second = QFontMetrics(fontAt(points)).height();
+        }
+        return at->second;
+    };
     PlayerInfoMeasure measure{line_at, line_at, line_at, nullptr};
+    std::map<int, int> headers;
     if (hasHeader()) {
-        measure.header = [&name_font_at](int points) {
-            const int line = QFontMetrics(name_font_at(points)).height();
-            return line + line / 8;
+        measure.header = [&name_font_at, &headers](int points) {
+            const auto [at, added] = headers.try_emplace(points, 0);
+            if (added) {
+                const int line = QFontMetrics(name_font_at(points)).height();
+                at->second = line + line / 8;
+            }
+            return at->second;
         };
     }
     m_fit = fit_player_info_fonts({width(), height(), m_long_label, m_fixed_fonts, large_form},
