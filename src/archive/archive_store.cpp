@@ -4,6 +4,7 @@
 #include "career/career_filter.h"
 #include "career/leg_counters.h"
 #include "career/player_names.h"
+#include "model/com_levels.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -498,9 +499,10 @@ std::vector<PlayerSummary> ArchiveStore::players() {
         return players;
     }
     QSqlQuery query(d.db());
-    if (!d.exec(query, QStringLiteral("SELECT pn.player, COUNT(DISTINCT lp.game_id), COUNT(*)"
-                                      " FROM player_names pn JOIN leg_players lp"
-                                      " ON lp.name = pn.name GROUP BY pn.player"
+    // The per-game rows hold each game's legs: a player list is a sum over games, not legs.
+    if (!d.exec(query, QStringLiteral("SELECT pn.player, COUNT(DISTINCT gp.game_id), SUM(gp.legs)"
+                                      " FROM player_names pn JOIN game_players gp"
+                                      " ON gp.name = pn.name GROUP BY pn.player"
                                       " ORDER BY pn.player"))) {
         return players;
     }
@@ -510,10 +512,18 @@ std::vector<PlayerSummary> ArchiveStore::players() {
         p.games = query.value(1).toLongLong();
         p.legs = query.value(2).toLongLong();
         const QString name = query.value(0).toString();
-        static const QRegularExpression computer(QStringLiteral("^COM \\(Lv\\.(\\d+)\\)$"));
-        if (const QRegularExpressionMatch m = computer.match(name); m.hasMatch()) {
+        static const QRegularExpression table(QStringLiteral("^COM \\(Lv\\.(\\d+)\\)$"));
+        static const QRegularExpression average(QStringLiteral("^COM \\(Avg (\\d+)\\)$"));
+        if (const QRegularExpressionMatch m = table.match(name); m.hasMatch()) {
             p.computer = true;
             p.com_level = m.captured(1).toInt() - 1;
+        } else if (const QRegularExpressionMatch a = average.match(name); a.hasMatch()) {
+            p.computer = true;
+            p.com_level = average_level(a.captured(1).toInt());
+        } else if (name.startsWith(QStringLiteral("COM like "))) {
+            // A copy of a player: its spread is not part of its name.
+            p.computer = true;
+            p.com_level = fitted_level_base;
         }
         players.push_back(std::move(p));
     }
