@@ -45,6 +45,7 @@ enum Id : int {
     key_right = 40051,
     full_screen = 40052,
     online = 40053,
+    broadcast = 40062,
     refresh_menu_texts = 32778,
     template_first = 51000,
     template_last = 51180,

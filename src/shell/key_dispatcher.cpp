@@ -56,6 +56,7 @@ std::vector<Accelerator> KeyDispatcher::fixedTable() {
         {Qt::ShiftModifier, Qt::Key_Return, command::previous},
         {none, Qt::Key_Tab, command::next},
         {Qt::ShiftModifier, Qt::Key_Tab, command::previous},
+        {Qt::ControlModifier, Qt::Key_B, command::broadcast},
     };
 }
 
