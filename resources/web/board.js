@@ -3,7 +3,9 @@
 (function () {
   'use strict';
 
-  const japanese = (navigator.language || '').toLowerCase().startsWith('ja');
+  // "?lang=ja" or "?lang=en" chooses the language where the device's own is not wanted.
+  const wanted = new URLSearchParams(location.search).get('lang') || navigator.language || '';
+  const japanese = wanted.toLowerCase().startsWith('ja');
 
   const texts = {
     en: {

@@ -16,6 +16,7 @@
   $('pair-hint').textContent = t.pairHint;
   $('pair-button').textContent = t.pairButton;
   $('undo').textContent = t.undo;
+  $('left-label').textContent = t.left;
   $('offline').textContent = t.waiting;
 
   function showPairing(show) {

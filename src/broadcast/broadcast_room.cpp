@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTimer>
+#include <QWindow>
 
 namespace dvk {
 
@@ -27,6 +28,8 @@ BroadcastRoom::BroadcastRoom(Match& match, const ArrangeTable& checkouts, std::s
                              std::function<void(int)> run_command, QObject* parent)
     : QObject(parent), m_match(match), m_checkouts(checkouts),
       m_settings_path(std::move(settings_path)), m_run_command(std::move(run_command)) {
+    // A window opening or closing anywhere in the program may start or end a wait.
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this] { match_changed(); });
     const ProfileLoad loaded = profile_load(m_settings_path);
     if (loaded.status == ProfileLoadStatus::Loaded) {
         m_settings = read_broadcast_settings(loaded.document);

@@ -5,7 +5,7 @@ page left open through a kill -9 and a restart shows the recovered game."""
 import re
 
 from broadcast_support import Browser, WebSocket, broadcast_ini, free_port, wait_server
-from dvk_e2e import E2ETestCase, main
+from dvk_e2e import E2ETestCase, main, wait_until
 
 
 class BroadcastPages(E2ETestCase):
@@ -25,6 +25,8 @@ class BroadcastPages(E2ETestCase):
         remote.wait_text("pair-title", "Pair this keypad")
         remote.evaluate(f"document.getElementById('pair-code').value='{code}'")
         remote.click("#pair-button")
+        wait_until(lambda: remote.evaluate("!document.getElementById('pad').hidden"),
+                   "the keypad to pair")
         remote.wait_text("left", left)
 
     def pairing_code(self, dvk):
