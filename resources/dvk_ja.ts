@@ -532,8 +532,8 @@
         <translation>ポート(&amp;R):</translation>
     </message>
     <message>
-        <source>Start with the &amp;program when left on</source>
-        <translation>オンのままなら起動時に開始(&amp;P)</translation>
+        <source>Start with the &amp;program</source>
+        <translation>dvk の起動時に開始(&amp;P)</translation>
     </message>
     <message>
         <source>Close</source>

@@ -39,7 +39,9 @@
     }
     document.querySelectorAll('.sets').forEach(function (e) { e.hidden = !state.sets; });
     b.setText($('match-line'), b.matchLine(state));
-    b.setText($('wait'), b.waitText(state));
+    // The room needs to know what the players are asked, not that the Option dialog is open.
+    const shown = state.wait && state.wait.kind !== 'other';
+    b.setText($('wait'), shown ? b.waitText(state) : '');
     if (state.wait && state.wait.kind === 'game_shot') {
       showBanner({ title: b.t.gameShot, text: state.players[state.wait.player].name });
     }

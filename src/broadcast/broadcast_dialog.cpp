@@ -28,7 +28,7 @@ BroadcastDialog::BroadcastDialog(BroadcastRoom& room, QWidget* owner)
     m_port = new QSpinBox(where);
     m_port->setObjectName(QStringLiteral("broadcast_port"));
     m_port->setRange(1024, 65535);
-    m_autostart = new QCheckBox(tr("Start with the &program when left on"), where);
+    m_autostart = new QCheckBox(tr("Start with the &program"), where);
     auto* where_layout = new QFormLayout(where);
     where_layout->addRow(m_local);
     where_layout->addRow(m_lan);

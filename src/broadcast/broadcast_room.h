@@ -43,7 +43,7 @@ public:
     QString pairing_code() const;
     int client_count() const;
 
-    // Starts the server when the user left it on with "Start with the program".
+    // Starts the server when the user chose "Start with the program".
     void start_if_wanted();
 
     // Something of the match may have changed: the pages get the new state once the program

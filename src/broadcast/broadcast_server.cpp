@@ -15,7 +15,7 @@
 namespace dvk {
 
 struct BroadcastServer::Client {
-    QWebSocket* socket = nullptr; // owned: deleted later when the client goes
+    std::unique_ptr<QWebSocket> socket;
     QString address;
     bool paired = false;
     RequestBudget budget{requests_per_second, request_burst};
@@ -63,7 +63,6 @@ BroadcastServer::~BroadcastServer() {
     for (const auto& client : m_clients) {
         client->socket->disconnect(this);
         client->socket->abort();
-        delete client->socket;
     }
 }
 
@@ -195,21 +194,22 @@ void BroadcastServer::missingHandler(const QHttpServerRequest& request, QTcpSock
 
 void BroadcastServer::take_connections() {
     while (hasPendingWebSocketConnections()) {
-        QWebSocket* socket = nextPendingWebSocketConnection().release();
-        if (socket == nullptr) {
+        std::unique_ptr<QWebSocket> owned = nextPendingWebSocketConnection();
+        if (owned == nullptr) {
             continue;
         }
+        QWebSocket* socket = owned.get();
         // Checked at the upgrade already; several upgrades may have been in flight at once.
         if (!peer_allowed(socket->peerAddress()) || client_count() >= max_clients) {
             socket->close(try_again_later);
-            socket->deleteLater();
+            owned.release()->deleteLater();
             continue;
         }
         socket->setMaxAllowedIncomingFrameSize(page_request_max_bytes);
         socket->setMaxAllowedIncomingMessageSize(page_request_max_bytes);
         socket->setOutgoingFrameSize(64 * 1024);
         auto client = std::make_unique<Client>();
-        client->socket = socket;
+        client->socket = std::move(owned);
         client->address = socket->peerAddress().toString();
         connect(socket, &QWebSocket::textMessageReceived, this,
                 [this, socket](const QString& text) { receive(socket, text); });
@@ -226,26 +226,27 @@ void BroadcastServer::take_connections() {
 
 BroadcastServer::Client* BroadcastServer::client_of(QWebSocket* socket) {
     const auto found = std::find_if(m_clients.begin(), m_clients.end(),
-                                    [socket](const auto& c) { return c->socket == socket; });
+                                    [socket](const auto& c) { return c->socket.get() == socket; });
     return found == m_clients.end() ? nullptr : found->get();
 }
 
 void BroadcastServer::drop(QWebSocket* socket) {
     const auto found = std::find_if(m_clients.begin(), m_clients.end(),
-                                    [socket](const auto& c) { return c->socket == socket; });
+                                    [socket](const auto& c) { return c->socket.get() == socket; });
     if (found == m_clients.end()) {
         return;
     }
     socket->disconnect(this);
     socket->abort();
-    socket->deleteLater();
+    // The socket may be the sender of the signal being handled.
+    (*found)->socket.release()->deleteLater();
     m_clients.erase(found);
 }
 
 void BroadcastServer::send(Client& client, const QByteArray& message) {
     // A page that stopped reading would make the program hold every later state for it.
     if (client.socket->bytesToWrite() > max_unread_bytes) {
-        drop(client.socket);
+        drop(client.socket.get());
         return;
     }
     client.socket->sendTextMessage(QString::fromUtf8(message));
@@ -256,7 +257,7 @@ void BroadcastServer::publish(const QByteArray& state) {
     std::vector<QWebSocket*> sockets;
     sockets.reserve(m_clients.size());
     for (const auto& c : m_clients) {
-        sockets.push_back(c->socket);
+        sockets.push_back(c->socket.get());
     }
     for (QWebSocket* socket : sockets) {
         if (Client* c = client_of(socket)) {

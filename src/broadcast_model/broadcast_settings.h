@@ -14,7 +14,7 @@ struct BroadcastSettings {
 
     std::int32_t port = default_port;
     bool lan = false;       // listen on the local network, not on this computer only
-    bool autostart = false; // start the server with the program when it was left on
+    bool autostart = false; // start the server at every start of the program
 
     bool operator==(const BroadcastSettings&) const = default;
 };
