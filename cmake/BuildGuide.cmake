@@ -40,6 +40,12 @@ foreach(language IN LISTS LANGUAGES)
     foreach(picture IN LISTS pictures)
         set(rendered ${GALLERY_DIR}/${language}/${picture})
         string(REPLACE "/pictures/" "/" rendered "${rendered}")
+        # Pictures of what the gallery cannot draw (the Broadcast room's web pages, taken in a
+        # browser) are kept with the guide's sources.
+        if(NOT EXISTS ${rendered})
+            set(rendered ${SOURCE_DIR}/${picture})
+            string(REPLACE "/pictures/" "/pictures/${language}/" rendered "${rendered}")
+        endif()
         if(NOT EXISTS ${rendered})
             message(FATAL_ERROR "${language}/index.html shows ${picture}, which the gallery "
                 "does not render (${rendered})")

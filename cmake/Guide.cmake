@@ -12,6 +12,8 @@ set(DVK_GUIDE_GALLERY_DIR ${PROJECT_BINARY_DIR}/guide-gallery)
 set(DVK_GUIDE_SIM_LEGS 20000)
 
 set(guide_sources ${PROJECT_SOURCE_DIR}/doc/guide/guide.css)
+file(GLOB_RECURSE guide_kept_pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/doc/guide/pictures/*.png)
+list(APPEND guide_sources ${guide_kept_pictures})
 set(guide_pages)
 set(gallery_commands)
 foreach(language IN LISTS DVK_GUIDE_LANGUAGES)

@@ -371,6 +371,10 @@
         <translation>ダーツ数表示(&amp;I)</translation>
     </message>
     <message>
+        <source>&amp;Broadcast...</source>
+        <translation>ブロードキャスト(&amp;B)...</translation>
+    </message>
+    <message>
         <source>&amp;1st dart</source>
         <translation>1本目(&amp;1)</translation>
     </message>
@@ -523,6 +527,85 @@
 %2</source>
         <translation>スコアを &apos;%1&apos; に自動保存できませんでした。
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>dvk::BroadcastDialog</name>
+    <message>
+        <source>Broadcast</source>
+        <translation>ブロードキャスト</translation>
+    </message>
+    <message>
+        <source>Listen on</source>
+        <translation>待ち受け先</translation>
+    </message>
+    <message>
+        <source>&amp;This computer only</source>
+        <translation>このコンピューターのみ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>The &amp;local network (TV, phone)</source>
+        <translation>ローカルネットワーク（テレビ、スマートフォン）(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Po&amp;rt:</source>
+        <translation>ポート(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Start with the &amp;program</source>
+        <translation>dvk の起動時に開始(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>設定を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The server could not start: %1</source>
+        <translation>サーバーを開始できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Stop the server</source>
+        <translation>サーバーを停止(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Start the server</source>
+        <translation>サーバーを開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>The server is off. Nothing of this computer is served.</source>
+        <translation>サーバーは停止しています。このコンピューターからは何も公開されていません。</translation>
+    </message>
+    <message>
+        <source>The server is on for the local network.</source>
+        <translation>サーバーはローカルネットワークに公開中です。</translation>
+    </message>
+    <message>
+        <source>The server is on for this computer only.</source>
+        <translation>サーバーはこのコンピューターにのみ公開中です。</translation>
+    </message>
+    <message>
+        <source>Scoreboard: %1</source>
+        <translation>スコアボード: %1</translation>
+    </message>
+    <message>
+        <source>Stream overlay: %1overlay</source>
+        <translation>配信用オーバーレイ: %1overlay</translation>
+    </message>
+    <message>
+        <source>Keypad: %1remote</source>
+        <translation>キーパッド: %1remote</translation>
+    </message>
+    <message>
+        <source>Pairing code: %1</source>
+        <translation>ペアリングコード: %1</translation>
+    </message>
+    <message>
+        <source>Scan with the phone to open the keypad.</source>
+        <translation>スマートフォンで読み取るとキーパッドが開きます。</translation>
     </message>
 </context>
 <context>

@@ -5,14 +5,15 @@
 # build-fuzz/corpus/, crashing inputs in build-fuzz/artifacts/; the run fails when any target
 # finds one.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]      targets: recovery settings arrange score_text plugin_texts archive_texts
+#   scripts/fuzz.sh [SECONDS] [TARGET...]      targets: recovery settings arrange score_text plugin_texts
+#                                                       archive_texts page_request
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(recovery settings arrange score_text plugin_texts archive_texts)
+    targets=(recovery settings arrange score_text plugin_texts archive_texts page_request)
 fi
 scripts/install-deps.sh
 build_dir=${DVK_FUZZ_BUILD_DIR:-build-fuzz}

@@ -5,6 +5,7 @@
 #   1 settings, com        each on the records only
 #   2 match                the rules of play
 #   3 storage, layout      bytes and files, and the screen's formulas; both may use the rules
+#   3 broadcast_model      what other screens see of the match and may ask of it
 #   4 career               the archive's rows and career figures, over the rules and the CSV files
 # A folder may include its own headers and those of lower floors; folders on one floor never
 # include each other, and no engine folder includes the window layer.
@@ -17,10 +18,11 @@ set(floor_match 2)
 set(floor_storage 3)
 set(floor_layout 3)
 set(floor_career 4)
+set(floor_broadcast_model 3)
 set(window_layer screen shell dialogs platform plugins archive)
 
 set(violations "")
-foreach(folder model settings com match storage layout career)
+foreach(folder model settings com match storage layout career broadcast_model)
     file(GLOB_RECURSE files ${ROOT}/src/${folder}/*.h ${ROOT}/src/${folder}/*.cpp)
     foreach(f IN LISTS files)
         file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")

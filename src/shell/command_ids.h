@@ -47,6 +47,7 @@ enum Id : int {
     online = 40053,
     user_guide = 40060,
     career_statistics = 40061,
+    broadcast = 40062,
     refresh_menu_texts = 32778,
     template_first = 51000,
     template_last = 51180,

@@ -58,6 +58,7 @@ std::vector<Accelerator> KeyDispatcher::fixedTable() {
         {Qt::ShiftModifier, Qt::Key_Tab, command::previous},
         // Not in the user's key table, so it works with every stored table; the menu shows it.
         {Qt::ControlModifier, Qt::Key_R, command::career_statistics},
+        {Qt::ControlModifier, Qt::Key_B, command::broadcast},
     };
 }
 

@@ -39,6 +39,7 @@ constexpr CommandText command_texts[] = {
     {command::left_smaller, QT_TRANSLATE_NOOP("MainMenu", "&Smaller")},
     {command::full_screen, QT_TRANSLATE_NOOP("MainMenu", "&Full Screen")},
     {command::index_of_darts, QT_TRANSLATE_NOOP("MainMenu", "&Index of Darts")},
+    {command::broadcast, QT_TRANSLATE_NOOP("MainMenu", "&Broadcast...")},
     {command::first_dart, QT_TRANSLATE_NOOP("MainMenu", "&1st dart")},
     {command::second_dart, QT_TRANSLATE_NOOP("MainMenu", "&2nd dart")},
     {command::third_dart, QT_TRANSLATE_NOOP("MainMenu", "&3rd dart")},
@@ -72,6 +73,9 @@ constexpr int commands_with_key_names[] = {
     command::input_left_score, command::previous_leg,   command::exchange_scores,
     command::clear_scores,     command::dart_out_shots,
 };
+
+// The Broadcast dialog's key lives in the fixed table, not in the user's key table.
+constexpr int ctrl_flag = 8;
 
 std::string key_name(std::int32_t modifiers, std::int32_t key) {
     return format_key_name(modifiers, key).toStdString();
@@ -144,6 +148,10 @@ void MainMenu::buildViewMenu() {
     add(menu, command::full_screen)->setCheckable(true);
     menu->addSeparator();
     add(menu, command::index_of_darts)->setCheckable(true);
+    menu->addSeparator();
+    add(menu, command::broadcast)
+        ->setText(QStringLiteral("%1\t%2").arg(commandText(command::broadcast),
+                                               format_key_name(ctrl_flag, 'B')));
 }
 
 void MainMenu::buildScoreMenu() {

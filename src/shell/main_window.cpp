@@ -1,6 +1,8 @@
 #include "shell/main_window.h"
 
 #include "archive/archive_recorder.h"
+#include "broadcast/broadcast_dialog.h"
+#include "broadcast/broadcast_room.h"
 #include "dialogs/check_out_mode_dialog.h"
 #include "dialogs/com_throw_dialog.h"
 #include "dialogs/game_option_dialog.h"
@@ -109,6 +111,10 @@ MainWindow::MainWindow(const ShellContext& context, std::optional<GameRecord> re
         m_archive->game_recovered(m_match->game());
     }
     updateTitle();
+    m_broadcast = new BroadcastRoom(
+        *m_match, *m_context.checkout_table, m_context.settings_path,
+        [this](int command) { runCommand(command); }, this);
+    m_broadcast->start_if_wanted();
 }
 
 MainWindow::~MainWindow() {
@@ -322,6 +328,9 @@ void MainWindow::updateTitle() {
 }
 
 void MainWindow::refreshPlayer(int player, bool with_title) {
+    if (m_broadcast != nullptr) {
+        m_broadcast->match_changed();
+    }
     m_name->refresh();
     if (player == 0 || player == 1) {
         m_left[player]->refresh();
@@ -346,6 +355,9 @@ void MainWindow::firstThrowerChanged(bool refresh) {
 }
 
 void MainWindow::playerToThrow(int player) {
+    if (m_broadcast != nullptr) {
+        m_broadcast->match_changed();
+    }
     m_left[0]->setActive(player == 0);
     m_left[1]->setActive(player == 1);
 }
@@ -366,10 +378,14 @@ void MainWindow::startComputerTurn() {
 }
 
 void MainWindow::runComputerVisit(int player) {
+    const DialogWaitScope waiting(m_broadcast, DialogWait{WaitKind::computer_visit, player});
     ComThrowDialog::run(this, m_match->game(), player, *m_context.com_table, options());
 }
 
 void MainWindow::writeRecovery(const GameRecord& game, RecoveryWrite mode, int player, int round) {
+    if (m_broadcast != nullptr) {
+        m_broadcast->match_changed();
+    }
     const AppOptions& o = options();
     const FileStatus status = m_recovery.write(
         o.recovery == 1, mode, RecoveryContent{o.game, o.schedule, game}, player, round);
@@ -391,6 +407,10 @@ int MainWindow::notifyPlugins(int event, int parameter) {
 }
 
 void MainWindow::runCommand(int id) {
+    if (m_broadcast != nullptr) {
+        // The input cell may have moved: the keypad page shows the score left at it.
+        m_broadcast->match_changed();
+    }
     if (id >= command::template_first && id <= command::template_last) {
         m_match->sheet().enter_value(id - command::template_first, false);
         return;
@@ -452,6 +472,9 @@ void MainWindow::runCommand(int id) {
     case command::full_screen:
         m_full_screen->toggle();
         m_menu->setChecked(command::full_screen, m_full_screen->active());
+        break;
+    case command::broadcast:
+        BroadcastDialog::open_for(*m_broadcast, this);
         break;
     case command::refresh_menu_texts:
         m_menu->refreshTexts(options().keys);

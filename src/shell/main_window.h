@@ -16,6 +16,7 @@
 namespace dvk {
 
 class ArchiveRecorder;
+class BroadcastRoom;
 class FileNotices;
 class FullScreen;
 class KeyDispatcher;
@@ -63,6 +64,7 @@ public:
     KeyDispatcher* keyDispatcher() const { return m_keys; }
     FullScreen* fullScreen() const { return m_full_screen; }
     PluginCommands* plugins() const { return m_plugins; }
+    BroadcastRoom* broadcast() const { return m_broadcast; }
     AppOptions& options() { return *m_context.options; }
     const ShellContext& context() const { return m_context; }
     // Decides when a failing write of the recovery file, the settings or auto save is told.
@@ -141,6 +143,7 @@ private:
     KeyDispatcher* m_keys = nullptr;
     FullScreen* m_full_screen = nullptr;
     PluginCommands* m_plugins = nullptr;
+    BroadcastRoom* m_broadcast = nullptr;
     bool m_fresh_start = false;
     bool m_shown_once = false;
     bool m_close_without_asking = false;

@@ -1,6 +1,7 @@
 #include "shell/qt_match_ports.h"
 
 #include "archive/archive_recorder.h"
+#include "broadcast/broadcast_room.h"
 #include "dialogs/check_out_dialog.h"
 #include "dialogs/check_out_mode_dialog.h"
 #include "dialogs/leg_end_messages.h"
@@ -22,29 +23,54 @@ QString translated(const char* text) {
     return QCoreApplication::translate("MainWindow", text);
 }
 
+// What the open dialog asks, for the pages of the Broadcast room.
+DialogWait waiting_for(MainWindow& window, WaitKind kind) {
+    DialogWait wait;
+    wait.kind = kind;
+    wait.player = window.match().sheet().input_cell().player;
+    return wait;
+}
+
 } // namespace
 
 int QtMatchPorts::ask_checkout_darts(int check_out) {
+    DialogWait wait = waiting_for(m_window, WaitKind::check_out_darts);
+    wait.score = check_out;
+    const DialogWaitScope waiting(m_window.broadcast(), wait);
     return CheckOutDialog::ask(&m_window, check_out);
 }
 
 int QtMatchPorts::ask_double_darts(int shown, int minimum, int maximum) {
+    DialogWait wait = waiting_for(m_window, WaitKind::double_darts);
+    wait.shown = shown;
+    wait.minimum = minimum;
+    wait.maximum = maximum;
+    const DialogWaitScope waiting(m_window.broadcast(), wait);
     return CheckOutModeDialog::ask(&m_window, shown, minimum, maximum,
                                    QString::fromStdString(m_window.options().font_name));
 }
 
 bool QtMatchPorts::confirm_game_shot(int darts, int winning_darts, bool computer_caption,
                                      const std::string& player_name) {
+    DialogWait wait = waiting_for(m_window, WaitKind::game_shot);
+    wait.score = darts;
+    wait.winning_darts = winning_darts;
+    wait.can_cancel = !computer_caption;
+    const DialogWaitScope waiting(m_window.broadcast(), wait);
     return LegEndMessages::confirm_game_shot(&m_window, darts, winning_darts, computer_caption,
                                              QString::fromStdString(player_name));
 }
 
 int QtMatchPorts::choose_diddle_winner(const std::string& player1, const std::string& player2) {
+    const DialogWaitScope waiting(m_window.broadcast(), DialogWait{WaitKind::diddle_winner, -1});
     return MiddleForDiddleDialog::ask(&m_window, QString::fromStdString(player1),
                                       QString::fromStdString(player2));
 }
 
 bool QtMatchPorts::confirm_check_in(int darts, const std::string& caption) {
+    DialogWait wait = waiting_for(m_window, WaitKind::check_in);
+    wait.winning_darts = darts;
+    const DialogWaitScope waiting(m_window.broadcast(), wait);
     return LegEndMessages::confirm_check_in(&m_window, darts, QString::fromStdString(caption));
 }
 

@@ -1,5 +1,6 @@
 #include "shell/screen_state_probe.h"
 
+#include "broadcast/broadcast_dialog.h"
 #include "platform/user_signal.h"
 #include "screen/score_edit.h"
 #include "screen/score_left_wnd.h"
@@ -129,6 +130,10 @@ QString describe_screen(const MainWindow& window) {
     describe_menu_states(*window.mainMenu(), lines);
     describe_records_dialog(QApplication::activeModalWidget(), lines);
     describe_career_dialog(QApplication::activeModalWidget(), lines);
+    if (const auto* broadcast =
+            qobject_cast<const BroadcastDialog*>(QApplication::activeModalWidget())) {
+        lines << QStringLiteral("broadcast.code=") + broadcast->pairing_label()->text();
+    }
     QStringList tools;
     if (const QMenu* menu = window.plugins()->toolsMenu()) {
         for (const QAction* action : menu->actions()) {
