@@ -6,13 +6,14 @@
 # finds one.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      targets: recovery settings arrange score_text plugin_texts
+#                                              restart
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(recovery settings arrange score_text plugin_texts)
+    targets=(recovery settings arrange score_text plugin_texts restart)
 fi
 scripts/install-deps.sh
 build_dir=${DVK_FUZZ_BUILD_DIR:-build-fuzz}

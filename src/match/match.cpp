@@ -51,6 +51,10 @@ bool Match::next_game() {
     if (m_game.schedule_mode == 1 && m_game.game_index + 1 >= entries) {
         m_shell.refresh_player_information();
         if (store_current_game()) {
+            // The finished game stays on the screen: the file must show it finished too, or a
+            // restart would bring back its last leg with the winning visit undone.
+            m_ports.write_recovery(m_game, RecoveryWrite::Complete, 0, 0);
+            m_sheet.show_finished_game();
             FinalResult result;
             result.sets[0] = m_game.players[0].sets_won;
             result.sets[1] = m_game.players[1].sets_won;
@@ -104,11 +108,19 @@ void Match::drop_last_stored_game() {
 
 void Match::continue_game(GameRecord game) {
     m_game = std::move(game);
+    const bool over = is_finished_last_game(m_game);
+    if (over) {
+        // The history of the session that stored it is gone; the game on the screen is again
+        // the one game this session has played.
+        m_game.stored = 0;
+        store_current_game();
+        m_game.stored = 1;
+    }
     // Whatever the screen derives from the game's options when a game starts is derived again
     // here, because a continued game never passes through that start.
     m_shell.leg_limit_changed(m_game.leg_limit == 1);
     m_sheet.restore_after_recovery();
-    m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
+    m_shell.enable_modify_schedule(m_game.schedule_mode == 1 && !over);
 }
 
 } // namespace dvk

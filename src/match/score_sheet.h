@@ -70,6 +70,8 @@ public:
     bool middle_for_diddle();
     void middle_for_diddle_command();
     void restore_after_recovery();
+    // Shows the last game of a schedule, which has ended, with its last leg finished.
+    void show_finished_game();
 
     // Cursor commands and scrolling.
     void next_cell();
@@ -112,6 +114,8 @@ private:
     std::int8_t& double_darts_entry(int p, int round);
     std::int16_t& score_entry(int p, int round);
     bool cell_in_leg(InputCell cell) const;
+    // Points the player's visits in the shown leg add up to.
+    std::int64_t points_scored(int p) const;
     bool has_shown_leg() const {
         return m_shown_leg >= 0 && static_cast<std::size_t>(m_shown_leg) < m_game->legs.size();
     }
@@ -120,6 +124,7 @@ private:
     void pass_turn(int p, int r, bool& leg_decided);
     bool grow_leg(LegRecord& leg);
     void after_visit_statistics(int p, int r);
+    void enter_computer_result(int p, int result);
     bool computer_in_game() const;
     void draw_at_round_limit();
     void advance_to_next_leg();
@@ -127,6 +132,7 @@ private:
     void reset_current_leg();
     void write_leg_start_recovery();
     void announce_leg();
+    void restore_finished_game();
     void recompute_both();
     void refresh_both();
     void take_previous_copy(std::optional<SavedGame> candidate);
@@ -154,6 +160,13 @@ private:
     std::optional<SavedGame> m_previous;
     std::optional<SavedGame> m_forward;
 };
+
+// The last game of a schedule that has ended: it was stored and stays on the screen with its
+// last leg finished, while the leg after it was added but never started.
+bool is_finished_last_game(const GameRecord& game);
+
+// A computer's visit result is read once, when it is entered.
+void clear_computer_results(GameRecord& game);
 
 // Darts a visit can have thrown at a double, from the remaining scores after and before it and
 // the darts of a finishing visit.

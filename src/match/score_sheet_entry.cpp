@@ -3,6 +3,7 @@
 #include "model/playable_values.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -302,6 +303,8 @@ bool ScoreSheet::game_shot(InputCell cell, int darts, bool computer_caption) {
     const int p = cell.player;
     const int r = cell.round;
     SavedGame candidate{*m_game, m_shown_leg, m_cell};
+    // Previous Leg brings back the game before the check-out, not the computer's result.
+    clear_computer_results(candidate.game);
     const int check_out = remaining_at(cell);
     if (check_out < 1 || is_impossible_visit(check_out) || check_out > darts * 60) {
         m_ports.beep();
@@ -455,7 +458,20 @@ void ScoreSheet::exchange_scores() {
         m_ports.beep();
         return;
     }
-    if (shown_leg_finished() || !m_ports.ask_yes_no(Question::ExchangeScores)) {
+    if (shown_leg_finished()) {
+        return;
+    }
+    // The visits change hands, the start scores do not: with a handicap each player is left
+    // with his own start score less the visits he now has. Visits worth more than a player's
+    // start score cannot become his.
+    const std::array<std::int64_t, 2> left = {
+        std::int64_t{player(0).start_score} - points_scored(1),
+        std::int64_t{player(1).start_score} - points_scored(0)};
+    if (left[0] < 1 || left[1] < 1) {
+        m_ports.beep();
+        return;
+    }
+    if (!m_ports.ask_yes_no(Question::ExchangeScores)) {
         return;
     }
     LegRecord& l = leg();
@@ -464,8 +480,10 @@ void ScoreSheet::exchange_scores() {
     m_cell.player = other_player(m_cell.player);
     std::swap(l.scores[0], l.scores[1]);
     std::swap(m_game->darts_at_double[0], m_game->darts_at_double[1]);
-    std::swap(player(0).remaining, player(1).remaining);
-    std::swap(l.leg_remaining[0], l.leg_remaining[1]);
+    for (int p = 0; p < 2; ++p) {
+        player(p).remaining = saturated(left[static_cast<std::size_t>(p)]);
+        l.leg_remaining[static_cast<std::size_t>(p)] = player(p).remaining;
+    }
     std::swap(l.leg_darts[0], l.leg_darts[1]);
     recompute_both();
     m_ports.first_thrower_changed(true);
@@ -474,6 +492,11 @@ void ScoreSheet::exchange_scores() {
     m_view.repaint(0);
     place_input_cell(true, true);
     m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
+}
+
+std::int64_t ScoreSheet::points_scored(int p) const {
+    return std::int64_t{m_game->players[static_cast<std::size_t>(p)].start_score} -
+           remaining_score(*m_game, m_shown_leg, p, -1);
 }
 
 void ScoreSheet::clear_scores() {
@@ -499,15 +522,27 @@ void ScoreSheet::clear_scores() {
 }
 
 void ScoreSheet::apply_computer_result() {
-    if (shown_leg_finished()) {
+    if (!has_shown_leg()) {
         return;
     }
     const int p = leg().next_player;
-    const int result = player(p).com_result;
+    enter_computer_result(p, player(p).com_result);
+    // The result stays readable while it is entered and is spent afterwards, whatever became
+    // of it: the game a restart finds has none.
+    clear_computer_results(*m_game);
+}
+
+void ScoreSheet::enter_computer_result(int p, int result) {
+    if (shown_leg_finished()) {
+        return;
+    }
     if (result == -5) {
         leg().finished = 1;
         m_view.hide_input_cell();
         m_view.set_input_text("", false);
+        // A stopped leg stays finished, after a restart as well.
+        clear_computer_results(*m_game);
+        m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
         return;
     }
     m_cell = InputCell{p, leg().round};
@@ -518,7 +553,12 @@ void ScoreSheet::apply_computer_result() {
     m_view.set_input_text(std::to_string(std::min(result, 180)), false);
     m_view.set_input_modified(true);
     next_cell();
-    player(p).com_result = 0;
+}
+
+void clear_computer_results(GameRecord& game) {
+    for (PlayerBlock& block : game.players) {
+        block.com_result = 0;
+    }
 }
 
 void ScoreSheet::recompute_both() {
