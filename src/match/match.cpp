@@ -28,10 +28,8 @@ bool Match::start_game_from(const GameOptions& options, bool new_match) {
 }
 
 bool Match::start_new_game(bool schedule) {
-    if (!store_current_game()) {
-        return false;
-    }
-    if (schedule && m_settings.schedule.empty()) {
+    // Without a schedule to start the game on the screen goes on, and is not stored.
+    if ((schedule && m_settings.schedule.empty()) || !store_current_game()) {
         return false;
     }
     m_game.schedule_mode = schedule ? 1 : 0;
@@ -109,10 +107,10 @@ void Match::drop_last_stored_game() {
 void Match::continue_game(GameRecord game) {
     m_game = std::move(game);
     const bool over = is_finished_last_game(m_game);
+    // The history of the session that stored a game is gone: a game still being played is in
+    // no history, and a finished one is again the one game this session has played.
+    m_game.stored = 0;
     if (over) {
-        // The history of the session that stored it is gone; the game on the screen is again
-        // the one game this session has played.
-        m_game.stored = 0;
         store_current_game();
         m_game.stored = 1;
     }

@@ -504,6 +504,11 @@ void ScoreSheet::clear_scores() {
         m_ports.beep();
         return;
     }
+    // The last game of a schedule has ended: a new game or schedule follows it, not a leg.
+    if (is_finished_last_game(*m_game)) {
+        m_ports.beep();
+        return;
+    }
     if (!m_game->has_current_leg() || !m_ports.ask_yes_no(Question::ClearScores)) {
         return;
     }

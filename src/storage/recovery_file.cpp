@@ -97,6 +97,13 @@ std::string read_current_leg(ByteReader& in, GameRecord& game, LegRecord& leg,
     if (std::string problem = leg_problem(leg, entries); !problem.empty()) {
         return problem;
     }
+    if (leg.finished == 0) {
+        // An open leg has no result yet: one in the file would count in the statistics as
+        // soon as the leg ends, but only after a restart.
+        leg.winner = 0;
+        leg.winning_darts = 0;
+        leg.check_out = 0;
+    }
     const auto size = static_cast<std::size_t>(leg.capacity) + 1;
     for (std::size_t player = 0; player < 2; ++player) {
         leg.scores[player].assign(size, 0);

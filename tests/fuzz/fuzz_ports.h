@@ -89,7 +89,7 @@ public:
     // next write, which replaces it whole.
     bool in_sync = false;
     // When set, the plug-ins answer visits, wins and Previous Leg from the fuzzer's bytes:
-    // refusals, and re-reads of an entry they rewrote.
+    // refusals, and for visits and wins re-reads of an entry they rewrote.
     bool plugin_answers = false;
 
     int notify_plugins(int event, int) override {
@@ -98,7 +98,11 @@ public:
         if (!plugin_answers || !asks || match == nullptr) {
             return 0;
         }
-        const int answer = m_in.byte() & (plugin_answer_refuse | plugin_answer_reread);
+        int answer = m_in.byte() & (plugin_answer_refuse | plugin_answer_reread);
+        // Only a visit or a win is read again after the plug-ins were told of it.
+        if (event == plugin_event_previous_leg) {
+            answer &= plugin_answer_refuse;
+        }
         if ((answer & plugin_answer_reread) != 0) {
             match->sheet().rewrite_input_entry(static_cast<std::int16_t>(m_in.number(-4, 181)));
         }

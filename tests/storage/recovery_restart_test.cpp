@@ -109,6 +109,11 @@ TEST(RecoveryRestart, lastGameOfAScheduleComesBackFinished) {
     EXPECT_EQ(again.match.game().players[0].remaining, 0);
     EXPECT_EQ(again.match.game().players[1].remaining, 241);
     EXPECT_EQ(again.ports.computer_turns, 0);
+
+    // No leg follows the end of the schedule.
+    live.match.sheet().clear_scores();
+    EXPECT_EQ(live.ports.beeps, 1);
+    expect_same_after_restart(live);
 }
 
 TEST(RecoveryRestart, middleForDiddleWinInTheLastGameComesBackFinished) {
@@ -123,6 +128,20 @@ TEST(RecoveryRestart, middleForDiddleWinInTheLastGameComesBackFinished) {
     live.visits({60, 45, 100, 26});
     ASSERT_EQ(live.ports.final_results.size(), 1u);
     EXPECT_EQ(live.match.game().players[1].sets_won, 1);
+    expect_same_after_restart(live);
+}
+
+TEST(RecoveryRestart, newScheduleWithoutEntriesLeavesTheGameInPlay) {
+    Live live;
+    live.settings.game = testing::two_humans(301);
+    live.match.start_new_game(false);
+    live.ports.checkout_darts = {3};
+    live.ports.game_shot_answers = {true};
+    live.visits({180, 0, 121, 60});
+    live.settings.schedule.clear();
+    EXPECT_FALSE(live.match.start_new_game(true));
+    EXPECT_EQ(live.match.history().count(), 0);
+    EXPECT_EQ(live.match.game().stored, 0);
     expect_same_after_restart(live);
 }
 
