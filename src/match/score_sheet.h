@@ -124,7 +124,6 @@ private:
     void pass_turn(int p, int r, bool& leg_decided);
     bool grow_leg(LegRecord& leg);
     void after_visit_statistics(int p, int r);
-    void enter_computer_result(int p, int result);
     bool computer_in_game() const;
     void draw_at_round_limit();
     void advance_to_next_leg();
@@ -164,9 +163,6 @@ private:
 // The last game of a schedule that has ended: it was stored and stays on the screen with its
 // last leg finished, while the leg after it was added but never started.
 bool is_finished_last_game(const GameRecord& game);
-
-// A computer's visit result is read once, when it is entered.
-void clear_computer_results(GameRecord& game);
 
 // Darts a visit can have thrown at a double, from the remaining scores after and before it and
 // the darts of a finishing visit.

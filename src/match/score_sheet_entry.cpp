@@ -303,8 +303,6 @@ bool ScoreSheet::game_shot(InputCell cell, int darts, bool computer_caption) {
     const int p = cell.player;
     const int r = cell.round;
     SavedGame candidate{*m_game, m_shown_leg, m_cell};
-    // Previous Leg brings back the game before the check-out, not the computer's result.
-    clear_computer_results(candidate.game);
     const int check_out = remaining_at(cell);
     if (check_out < 1 || is_impossible_visit(check_out) || check_out > darts * 60) {
         m_ports.beep();
@@ -527,26 +525,16 @@ void ScoreSheet::clear_scores() {
 }
 
 void ScoreSheet::apply_computer_result() {
-    if (!has_shown_leg()) {
-        return;
-    }
-    const int p = leg().next_player;
-    enter_computer_result(p, player(p).com_result);
-    // The result stays readable while it is entered and is spent afterwards, whatever became
-    // of it: the game a restart finds has none.
-    clear_computer_results(*m_game);
-}
-
-void ScoreSheet::enter_computer_result(int p, int result) {
     if (shown_leg_finished()) {
         return;
     }
+    const int p = leg().next_player;
+    const int result = player(p).com_result;
     if (result == -5) {
         leg().finished = 1;
         m_view.hide_input_cell();
         m_view.set_input_text("", false);
         // A stopped leg stays finished, after a restart as well.
-        clear_computer_results(*m_game);
         m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
         return;
     }
@@ -558,12 +546,7 @@ void ScoreSheet::enter_computer_result(int p, int result) {
     m_view.set_input_text(std::to_string(std::min(result, 180)), false);
     m_view.set_input_modified(true);
     next_cell();
-}
-
-void clear_computer_results(GameRecord& game) {
-    for (PlayerBlock& block : game.players) {
-        block.com_result = 0;
-    }
+    player(p).com_result = 0;
 }
 
 void ScoreSheet::recompute_both() {

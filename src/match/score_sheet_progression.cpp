@@ -285,8 +285,6 @@ void ScoreSheet::restore_after_recovery() {
     if (!m_game->has_current_leg()) {
         return;
     }
-    // No computer's visit is being entered when the program starts.
-    clear_computer_results(*m_game);
     if (is_finished_last_game(*m_game)) {
         restore_finished_game();
         return;

@@ -101,10 +101,11 @@ class InstalledProgram(E2ETestCase):
 
         written = sorted(name for name in snapshot(home)
                          if not name.startswith(".cache/"))
-        self.assertEqual(len(written), 3, written)
+        self.assertEqual(len(written), 4, written)
         self.assertEqual(written[0], ".config/dvk/dvk.ini")
         self.assertEqual(written[1], ".local/share/dvk/dvk.tmp")
-        self.assertRegex(written[2], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
+        self.assertEqual(written[2], ".local/share/dvk/dvk.tmp.spare")
+        self.assertRegex(written[3], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
         with open(os.path.join(home, ".config/dvk/dvk.ini"), encoding="utf-8") as f:
             self.assertIn("auto_save=1", f.read())
         csv = glob.glob(os.path.join(home, "Documents/dvk/*.csv"))[0]
