@@ -49,8 +49,8 @@ std::optional<std::vector<GameOptions>> read_schedule(ByteReader& in, std::strin
 }
 
 // Checks a leg record's counts; `entries` accumulates the score entries allocated so far.
-std::string leg_problem(const LegRecord& leg, std::size_t& entries) {
-    if (std::string problem = layout::leg_problem(leg); !problem.empty()) {
+std::string leg_problem(const LegRecord& leg, bool current, std::size_t& entries) {
+    if (std::string problem = layout::leg_problem(leg, current); !problem.empty()) {
         return problem;
     }
     entries += static_cast<std::size_t>(leg.capacity) + 1;
@@ -71,7 +71,7 @@ std::string read_finished_leg(ByteReader& in, LegRecord& leg, std::size_t& entri
         return "a finished leg's scores are cut short";
     }
     layout::fit_finished_leg(leg);
-    if (std::string problem = leg_problem(leg, entries); !problem.empty()) {
+    if (std::string problem = leg_problem(leg, false, entries); !problem.empty()) {
         return problem;
     }
     for (auto& scores : leg.scores) {
@@ -94,7 +94,7 @@ std::string read_current_leg(ByteReader& in, GameRecord& game, LegRecord& leg,
     if (layout::current_leg_arrays_size(leg.capacity) > in.remaining()) {
         return "the current leg's scores are cut short";
     }
-    if (std::string problem = leg_problem(leg, entries); !problem.empty()) {
+    if (std::string problem = leg_problem(leg, true, entries); !problem.empty()) {
         return problem;
     }
     if (leg.finished == 0) {

@@ -87,11 +87,13 @@ void fit_finished_leg(LegRecord& leg) {
     }
 }
 
-std::string leg_problem(const LegRecord& leg) {
+std::string leg_problem(const LegRecord& leg, bool current) {
     if (!is_player(leg.first_player) || !is_player(leg.next_player) || !is_player(leg.winner)) {
         return "a leg names a player other than 1 and 2";
     }
-    if (leg.round < 0 || leg.capacity < leg.round || leg.rows < leg.round) {
+    const bool open = current && leg.finished == 0;
+    if (leg.round < 0 || leg.capacity < leg.round || leg.rows < leg.round ||
+        (open && leg.rows == leg.round)) {
         return "a leg has an impossible round, rows or capacity";
     }
     if (leg.capacity > max_leg_capacity) {
@@ -122,7 +124,8 @@ std::string unwritable_reason(const GameRecord& game) {
         if (i < current) {
             fit_finished_leg(counts);
         }
-        if (std::string problem = leg_problem(counts); !problem.empty()) {
+        counts.finished = leg.finished;
+        if (std::string problem = leg_problem(counts, i == current); !problem.empty()) {
             return problem;
         }
         entries += static_cast<std::size_t>(counts.capacity) + 1;

@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"currentRowsFarAboveCapacity", current_offset + 12, 12, "more rows"},
         // The open round could never be reached again.
         Corruption{"currentRowsBelowItsRound", current_offset + 12, 1, "impossible"},
+        Corruption{"noRowForTheOpenRound", current_offset + 12, 2, "impossible"},
         Corruption{"finishedRowsBelowItsRound", leg0_offset + 12, 2, "impossible"}),
     [](const auto& info) { return std::string(info.param.name); });
 
