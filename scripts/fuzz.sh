@@ -6,14 +6,14 @@
 # finds one.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]      targets: recovery settings arrange score_text plugin_texts
-#                                                       archive_texts page_request
+#                                                       archive_texts page_request restart
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(recovery settings arrange score_text plugin_texts archive_texts page_request)
+    targets=(recovery settings arrange score_text plugin_texts archive_texts page_request restart)
 fi
 scripts/install-deps.sh
 build_dir=${DVK_FUZZ_BUILD_DIR:-build-fuzz}

@@ -28,10 +28,8 @@ bool Match::start_game_from(const GameOptions& options, bool new_match) {
 }
 
 bool Match::start_new_game(bool schedule) {
-    if (!store_current_game()) {
-        return false;
-    }
-    if (schedule && m_settings.schedule.empty()) {
+    // Without a schedule to start the game on the screen goes on, and is not stored.
+    if ((schedule && m_settings.schedule.empty()) || !store_current_game()) {
         return false;
     }
     m_game.schedule_mode = schedule ? 1 : 0;
@@ -51,6 +49,10 @@ bool Match::next_game() {
     if (m_game.schedule_mode == 1 && m_game.game_index + 1 >= entries) {
         m_shell.refresh_player_information();
         if (store_current_game()) {
+            // The finished game stays on the screen: the file must show it finished too, or a
+            // restart would bring back its last leg with the winning visit undone.
+            m_ports.write_recovery(m_game, RecoveryWrite::Complete, 0, 0);
+            m_sheet.show_finished_game();
             FinalResult result;
             result.sets[0] = m_game.players[0].sets_won;
             result.sets[1] = m_game.players[1].sets_won;
@@ -103,30 +105,41 @@ void Match::drop_last_stored_game() {
 }
 
 void Match::continue_game(GameRecord game) {
-    m_game = std::move(game);
-    // Whatever the screen derives from the game's options when a game starts is derived again
-    // here, because a continued game never passes through that start.
-    m_shell.leg_limit_changed(m_game.leg_limit == 1);
-    m_sheet.restore_after_recovery();
-    m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
+    set_up_first_game(std::move(game));
+    show_first_game();
 }
 
 bool Match::set_up_first_game(std::optional<GameRecord> recovered) {
-    if (recovered.has_value()) {
-        m_game = std::move(*recovered);
-        return m_sheet.take_recovered_game();
+    if (!recovered.has_value()) {
+        m_game.schedule_mode = 0;
+        m_game.game_index = 0;
+        m_first_game_over = false;
+        m_show_first_leg = start_game_from(m_settings.game, true) && m_sheet.set_up_leg(true, true);
+        return m_show_first_leg;
     }
-    m_game.schedule_mode = 0;
-    m_game.game_index = 0;
-    return start_game_from(m_settings.game, true) && m_sheet.set_up_leg(true, true);
+    m_game = std::move(*recovered);
+    m_first_game_over = is_finished_last_game(m_game);
+    // The history of the session that stored a game is gone: a game still being played is in
+    // no history, and a finished one is again the one game this session has played.
+    m_game.stored = 0;
+    if (m_first_game_over) {
+        store_current_game();
+        m_game.stored = 1;
+    }
+    m_show_first_leg = m_sheet.take_recovered_game();
+    return m_show_first_leg || m_first_game_over;
 }
 
 void Match::show_first_game() {
+    // Whatever the screen derives from the game's options when a game starts is derived again
+    // here, because a continued game never passes through that start.
     m_shell.leg_limit_changed(m_game.leg_limit == 1);
-    if (m_game.has_current_leg()) {
+    if (m_first_game_over) {
+        m_sheet.show_finished_game();
+    } else if (m_show_first_leg) {
         m_sheet.announce_leg();
     }
-    m_shell.enable_modify_schedule(m_game.schedule_mode == 1);
+    m_shell.enable_modify_schedule(m_game.schedule_mode == 1 && !m_first_game_over);
 }
 
 } // namespace dvk

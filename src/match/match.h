@@ -35,7 +35,7 @@ public:
     // longer holds the entry.
     bool restart_schedule_entry(const GameOptions& replaced_entry);
     void drop_last_stored_game();
-    // Continues a game read from the recovery file.
+    // Continues a game read from the recovery file: set_up_first_game() and show_first_game().
     void continue_game(GameRecord game);
     // The first game of the program's run comes in two steps: it is set up (the game read from
     // the recovery file, or a new match from the current game options) without a word to the
@@ -54,6 +54,9 @@ private:
     GameRecord m_game;
     HistoryList m_history;
     ScoreSheet m_sheet;
+    // How show_first_game() shows the game set_up_first_game() took.
+    bool m_show_first_leg = false;
+    bool m_first_game_over = false;
 };
 
 } // namespace dvk

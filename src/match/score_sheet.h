@@ -74,9 +74,12 @@ public:
     void previous_leg();
     bool middle_for_diddle();
     void middle_for_diddle_command();
-    void restore_after_recovery();
-    // restore_after_recovery() without showing the leg; false when the game has no current leg.
+    // Takes the game read from the recovery file without showing it: true when its current leg
+    // is to be shown (announce_leg), false when the game has no current leg or is the finished
+    // last game of a schedule, which show_finished_game() shows.
     bool take_recovered_game();
+    // Shows the last game of a schedule, which has ended, with its last leg finished.
+    void show_finished_game();
 
     // Cursor commands and scrolling. next_cell() answers whether the cell was left.
     bool next_cell();
@@ -119,6 +122,8 @@ private:
     std::int8_t& double_darts_entry(int p, int round);
     std::int16_t& score_entry(int p, int round);
     bool cell_in_leg(InputCell cell) const;
+    // Points the player's visits in the shown leg add up to.
+    std::int64_t points_scored(int p) const;
     bool has_shown_leg() const {
         return m_shown_leg >= 0 && static_cast<std::size_t>(m_shown_leg) < m_game->legs.size();
     }
@@ -160,6 +165,10 @@ private:
     std::optional<SavedGame> m_previous;
     std::optional<SavedGame> m_forward;
 };
+
+// The last game of a schedule that has ended: it was stored and stays on the screen with its
+// last leg finished, while the leg after it was added but never started.
+bool is_finished_last_game(const GameRecord& game);
 
 // Darts a visit can have thrown at a double, from the remaining scores after and before it and
 // the darts of a finishing visit.

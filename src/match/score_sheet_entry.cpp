@@ -3,6 +3,7 @@
 #include "model/playable_values.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -452,7 +453,20 @@ void ScoreSheet::exchange_scores() {
         m_ports.beep();
         return;
     }
-    if (shown_leg_finished() || !m_ports.ask_yes_no(Question::ExchangeScores)) {
+    if (shown_leg_finished()) {
+        return;
+    }
+    // The visits change hands, the start scores do not: with a handicap each player is left
+    // with his own start score less the visits he now has. Visits worth more than a player's
+    // start score cannot become his.
+    const std::array<std::int64_t, 2> left = {
+        std::int64_t{player(0).start_score} - points_scored(1),
+        std::int64_t{player(1).start_score} - points_scored(0)};
+    if (left[0] < 1 || left[1] < 1) {
+        m_ports.beep();
+        return;
+    }
+    if (!m_ports.ask_yes_no(Question::ExchangeScores)) {
         return;
     }
     LegRecord& l = leg();
@@ -461,8 +475,10 @@ void ScoreSheet::exchange_scores() {
     m_cell.player = other_player(m_cell.player);
     std::swap(l.scores[0], l.scores[1]);
     std::swap(m_game->darts_at_double[0], m_game->darts_at_double[1]);
-    std::swap(player(0).remaining, player(1).remaining);
-    std::swap(l.leg_remaining[0], l.leg_remaining[1]);
+    for (int p = 0; p < 2; ++p) {
+        player(p).remaining = saturated(left[static_cast<std::size_t>(p)]);
+        l.leg_remaining[static_cast<std::size_t>(p)] = player(p).remaining;
+    }
     std::swap(l.leg_darts[0], l.leg_darts[1]);
     recompute_both();
     m_ports.first_thrower_changed(true);
@@ -473,8 +489,18 @@ void ScoreSheet::exchange_scores() {
     m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
 }
 
+std::int64_t ScoreSheet::points_scored(int p) const {
+    return std::int64_t{m_game->players[static_cast<std::size_t>(p)].start_score} -
+           remaining_score(*m_game, m_shown_leg, p, -1);
+}
+
 void ScoreSheet::clear_scores() {
     if (player(0).com_locked != 0 || player(1).com_locked != 0) {
+        m_ports.beep();
+        return;
+    }
+    // The last game of a schedule has ended: a new game or schedule follows it, not a leg.
+    if (is_finished_last_game(*m_game)) {
         m_ports.beep();
         return;
     }
@@ -505,6 +531,8 @@ void ScoreSheet::apply_computer_result() {
         leg().finished = 1;
         m_view.hide_input_cell();
         m_view.set_input_text("", false);
+        // A stopped leg stays finished, after a restart as well.
+        m_ports.write_recovery(*m_game, RecoveryWrite::Complete, 0, 0);
         return;
     }
     m_cell = InputCell{p, leg().round};

@@ -257,14 +257,39 @@ void ScoreSheet::previous_leg() {
     m_ports.refresh_player(1, false);
 }
 
-void ScoreSheet::restore_after_recovery() {
-    if (take_recovered_game()) {
-        announce_leg();
+bool is_finished_last_game(const GameRecord& game) {
+    return game.stored != 0 && game.leg_index > 0 && game.has_current_leg();
+}
+
+void ScoreSheet::show_finished_game() {
+    if (!is_finished_last_game(*m_game)) {
+        return;
     }
+    m_shown_leg = m_game->leg_index - 1;
+    const LegRecord& l = leg();
+    m_cell = InputCell{is_player(l.winner) ? l.winner : 0, std::max(l.rows - 1, 0)};
+    m_top = 0;
+    m_view.set_input_text("", false);
+    update_scroll_range();
+    m_view.repaint(0);
+    // The leg after the last one was added but never started: it names who would throw first.
+    m_ports.first_thrower_changed(false);
+    m_ports.refresh_player(0, true);
+    m_ports.refresh_player(1, false);
+    m_ports.player_to_throw(m_game->current_leg().next_player);
+    place_input_cell(false, true);
 }
 
 bool ScoreSheet::take_recovered_game() {
     if (!m_game->has_current_leg()) {
+        return false;
+    }
+    if (is_finished_last_game(*m_game)) {
+        const LegRecord& l = m_game->legs[static_cast<std::size_t>(m_game->leg_index) - 1];
+        // A finished leg keeps what each player had left when it ended.
+        for (int p = 0; p < 2; ++p) {
+            player(p).remaining = l.leg_remaining[static_cast<std::size_t>(p)];
+        }
         return false;
     }
     m_shown_leg = m_game->leg_index;

@@ -33,6 +33,12 @@ public:
     // Writes the patches in their order into the existing file without making it longer.
     virtual FileStatus patch(const std::filesystem::path& path,
                              std::span<const FilePatch> patches) = 0;
+    // Makes `path` a file of at least `size` bytes whose space is taken on the disk, so that
+    // later patches into it need no new space. A longer file is left as it is.
+    virtual FileStatus reserve(const std::filesystem::path& path, std::uint64_t size) = 0;
+    // Puts `from` in the place of `to` in one step.
+    virtual FileStatus rename(const std::filesystem::path& from,
+                              const std::filesystem::path& to) = 0;
 };
 
 // The recovery file on the file system. Replacing goes through a temporary file that is flushed
@@ -44,6 +50,8 @@ public:
     FileStatus replace(const std::filesystem::path& path, std::string_view bytes) override;
     FileStatus patch(const std::filesystem::path& path,
                      std::span<const FilePatch> patches) override;
+    FileStatus reserve(const std::filesystem::path& path, std::uint64_t size) override;
+    FileStatus rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
 };
 
 } // namespace dvk

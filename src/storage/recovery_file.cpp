@@ -30,10 +30,6 @@ RecoveryLoad not_loadable(std::string reason) {
     return result;
 }
 
-bool players_valid(const LegRecord& leg) {
-    return is_player(leg.first_player) && is_player(leg.next_player) && is_player(leg.winner);
-}
-
 // Reads the schedule that follows a schedule game's record.
 std::optional<std::vector<GameOptions>> read_schedule(ByteReader& in, std::string& reason) {
     std::int32_t count = 0;
@@ -53,19 +49,9 @@ std::optional<std::vector<GameOptions>> read_schedule(ByteReader& in, std::strin
 }
 
 // Checks a leg record's counts; `entries` accumulates the score entries allocated so far.
-std::string leg_problem(const LegRecord& leg, std::size_t& entries) {
-    if (!players_valid(leg)) {
-        return "a leg names a player other than 1 and 2";
-    }
-    if (leg.round < 0 || leg.capacity < leg.round || leg.rows < 0) {
-        return "a leg has an impossible round, rows or capacity";
-    }
-    if (leg.capacity > max_leg_capacity) {
-        return "a leg holds more rounds than a leg can have";
-    }
-    // A failed enlargement keeps the arrays while the shown rows grew by one.
-    if (leg.rows > static_cast<std::int64_t>(leg.capacity) + 1) {
-        return "a leg shows more rows than it holds";
+std::string leg_problem(const LegRecord& leg, bool current, std::size_t& entries) {
+    if (std::string problem = layout::leg_problem(leg, current); !problem.empty()) {
+        return problem;
     }
     entries += static_cast<std::size_t>(leg.capacity) + 1;
     if (entries > layout::max_score_entries) {
@@ -84,11 +70,8 @@ std::string read_finished_leg(ByteReader& in, LegRecord& leg, std::size_t& entri
     if ((static_cast<std::uint64_t>(leg.round) + 1) * 4 > in.remaining()) {
         return "a finished leg's scores are cut short";
     }
-    if (leg.capacity < leg.round) {
-        leg.capacity = leg.round + 1;
-        leg.rows = leg.capacity;
-    }
-    if (std::string problem = leg_problem(leg, entries); !problem.empty()) {
+    layout::fit_finished_leg(leg);
+    if (std::string problem = leg_problem(leg, false, entries); !problem.empty()) {
         return problem;
     }
     for (auto& scores : leg.scores) {
@@ -111,8 +94,15 @@ std::string read_current_leg(ByteReader& in, GameRecord& game, LegRecord& leg,
     if (layout::current_leg_arrays_size(leg.capacity) > in.remaining()) {
         return "the current leg's scores are cut short";
     }
-    if (std::string problem = leg_problem(leg, entries); !problem.empty()) {
+    if (std::string problem = leg_problem(leg, true, entries); !problem.empty()) {
         return problem;
+    }
+    if (leg.finished == 0) {
+        // An open leg has no result yet: one in the file would count in the statistics as
+        // soon as the leg ends, but only after a restart.
+        leg.winner = 0;
+        leg.winning_darts = 0;
+        leg.check_out = 0;
     }
     const auto size = static_cast<std::size_t>(leg.capacity) + 1;
     for (std::size_t player = 0; player < 2; ++player) {
@@ -163,6 +153,12 @@ std::string bound_loaded_values(RecoveryLoad& load) {
 
 std::filesystem::path recovery_path(const std::filesystem::path& program_folder) {
     return program_folder / recovery_file_name;
+}
+
+std::filesystem::path recovery_spare_path(const std::filesystem::path& recovery) {
+    std::filesystem::path spare = recovery;
+    spare += ".spare";
+    return spare;
 }
 
 RecoveryLoad parse_recovery(std::string_view bytes) {
@@ -221,6 +217,8 @@ bool delete_recovery(const std::filesystem::path& path, bool recovery_delete) {
     if (!recovery_delete) {
         return true;
     }
+    std::error_code spare_error;
+    std::filesystem::remove(recovery_spare_path(path), spare_error);
     std::error_code error;
     std::filesystem::remove(path, error);
     return !error;

@@ -35,6 +35,9 @@ struct RecoveryLoad {
 };
 
 std::filesystem::path recovery_path(const std::filesystem::path& program_folder);
+// The file kept beside the recovery file so that it can still be replaced whole when the disk
+// is full: "dvk.tmp.spare".
+std::filesystem::path recovery_spare_path(const std::filesystem::path& recovery);
 
 // Reads the recovery file when `enabled`. Every count and index is checked against the bytes
 // that are left before anything is allocated for it.
@@ -42,7 +45,8 @@ RecoveryLoad load_recovery(const std::filesystem::path& path, bool enabled);
 // The same on the bytes of a file; the status is Loaded or NotLoadable.
 RecoveryLoad parse_recovery(std::string_view bytes);
 
-// Deletes the file when `recovery_delete` is set. Returns false only when deleting failed.
+// Deletes the file and its spare when `recovery_delete` is set. Returns false only when
+// deleting failed.
 bool delete_recovery(const std::filesystem::path& path, bool recovery_delete);
 
 // Renames a non-empty file that could not be loaded to "dvk.tmp.bad", or "dvk.tmp.bad-2" and so

@@ -1,5 +1,7 @@
 #include "storage/recovery_layout.h"
 
+#include "model/playable_values.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -78,17 +80,55 @@ bool read_player(ByteReader& in, PlayerBlock& player) {
 
 } // namespace
 
+void fit_finished_leg(LegRecord& leg) {
+    if (leg.capacity < leg.round) {
+        leg.capacity = leg.round + 1;
+        leg.rows = leg.capacity;
+    }
+}
+
+std::string leg_problem(const LegRecord& leg, bool current) {
+    if (!is_player(leg.first_player) || !is_player(leg.next_player) || !is_player(leg.winner)) {
+        return "a leg names a player other than 1 and 2";
+    }
+    const bool open = current && leg.finished == 0;
+    if (leg.round < 0 || leg.capacity < leg.round || leg.rows < leg.round ||
+        (open && leg.rows == leg.round)) {
+        return "a leg has an impossible round, rows or capacity";
+    }
+    if (leg.capacity > max_leg_capacity) {
+        return "a leg holds more rounds than a leg can have";
+    }
+    // A failed enlargement keeps the arrays while the shown rows grew by one.
+    if (leg.rows > static_cast<std::int64_t>(leg.capacity) + 1) {
+        return "a leg shows more rows than it holds";
+    }
+    return {};
+}
+
 std::string unwritable_reason(const GameRecord& game) {
     if (!game.has_current_leg()) {
         return "the game has no current leg";
     }
     std::size_t entries = 0;
-    for (std::size_t i = 0; i <= static_cast<std::size_t>(game.leg_index); ++i) {
+    const auto current = static_cast<std::size_t>(game.leg_index);
+    for (std::size_t i = 0; i <= current; ++i) {
+        LegRecord counts;
         const LegRecord& leg = game.legs[i];
-        if (leg.round < 0 || leg.capacity < 0) {
-            return "a leg has a negative round or capacity";
+        counts.first_player = leg.first_player;
+        counts.next_player = leg.next_player;
+        counts.winner = leg.winner;
+        counts.round = leg.round;
+        counts.rows = leg.rows;
+        counts.capacity = leg.capacity;
+        if (i < current) {
+            fit_finished_leg(counts);
         }
-        entries += static_cast<std::size_t>(std::max(leg.capacity, leg.round)) + 1;
+        counts.finished = leg.finished;
+        if (std::string problem = leg_problem(counts, i == current); !problem.empty()) {
+            return problem;
+        }
+        entries += static_cast<std::size_t>(counts.capacity) + 1;
         if (entries > max_score_entries) {
             return "the game holds too many scores";
         }

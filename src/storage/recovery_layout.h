@@ -43,7 +43,17 @@ constexpr std::size_t player_arrays_size(std::int32_t capacity) {
     return 3 * (static_cast<std::size_t>(capacity) + 1);
 }
 
-// Why `game` cannot be stored (no current leg, negative counts, too many entries), or empty.
+// A finished leg keeps only its first `round` + 1 scores in the file; a capacity below its
+// round grows to hold them when it is read back, and its rows with it.
+void fit_finished_leg(LegRecord& leg);
+// Why a leg's turn state and counts cannot be played on, or empty: players other than 1 and 2,
+// a negative round, fewer rows than rounds, or for the open current leg no row for its open
+// round (typed visits could never reach it), more rows than the arrays hold. The loader
+// refuses such a leg and the writer never writes one.
+std::string leg_problem(const LegRecord& leg, bool current);
+
+// Why `game` cannot be stored (no current leg, a leg `leg_problem` refuses, too many entries),
+// or empty.
 std::string unwritable_reason(const GameRecord& game);
 
 void write_options(ByteWriter& out, const GameOptions& options);

@@ -1,7 +1,10 @@
 #include "storage/recovery_writer.h"
 
 #include "storage/byte_writer.h"
+#include "storage/recovery_file.h"
 #include "storage/recovery_layout.h"
+
+#include <algorithm>
 
 namespace dvk {
 
@@ -79,6 +82,66 @@ std::vector<FilePatch> differences(const std::string& file, const std::string& t
     return patches;
 }
 
+// The patches cut at page boundaries: a kill can end a write between two pages, never inside
+// one.
+std::vector<FilePatch> page_pieces(const std::vector<FilePatch>& patches) {
+    constexpr std::uint64_t page = 4096;
+    std::vector<FilePatch> pieces;
+    for (const FilePatch& patch : patches) {
+        std::uint64_t at = patch.offset;
+        std::string_view rest = patch.bytes;
+        while (!rest.empty()) {
+            const auto length =
+                static_cast<std::size_t>(std::min<std::uint64_t>(page - at % page, rest.size()));
+            pieces.push_back({at, std::string(rest.substr(0, length))});
+            at += length;
+            rest.remove_prefix(length);
+        }
+    }
+    return pieces;
+}
+
+// The game a file gives when it is loaded, laid out anew with the entries of visits not
+// entered cleared, so that files a restart cannot tell apart compare equal; empty when it does
+// not load.
+std::string loaded_game(std::string_view file) {
+    RecoveryLoad load = parse_recovery(file);
+    if (!load.loaded()) {
+        return {};
+    }
+    GameRecord& game = load.game;
+    LegRecord& leg = game.current_leg();
+    for (int p = 0; p < 2; ++p) {
+        const auto player = static_cast<std::size_t>(p);
+        for (std::size_t r = 0; r < leg.scores[player].size(); ++r) {
+            if (!visit_entered(leg, p, static_cast<std::int32_t>(r))) {
+                leg.scores[player][r] = 0;
+                if (r < game.darts_at_double[player].size()) {
+                    game.darts_at_double[player][r] = 0;
+                }
+            }
+        }
+    }
+    const std::vector<GameOptions> no_schedule;
+    return recovery_bytes({load.options, load.schedule ? *load.schedule : no_schedule, game});
+}
+
+// Whether a kill after any of `patches`, written in their order into `file`, leaves a file that
+// loads as the game `file` holds or as the one `target` holds.
+bool each_step_loads_as_either(std::string file, const std::vector<FilePatch>& patches,
+                               const std::string& target) {
+    const std::string before = loaded_game(file);
+    const std::string after = loaded_game(target);
+    for (std::size_t i = 0; i + 1 < patches.size(); ++i) {
+        overlay(file, patches[i].offset, patches[i].bytes);
+        const std::string now = loaded_game(file);
+        if (now.empty() || (now != before && now != after)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 FileStatus RecoveryWriter::write(bool enabled, RecoveryWrite mode, const RecoveryContent& content,
@@ -100,7 +163,7 @@ FileStatus RecoveryWriter::write(bool enabled, RecoveryWrite mode, const Recover
     return write_complete(content);
 }
 
-FileStatus RecoveryWriter::write_complete(const RecoveryContent& content) {
+std::string recovery_bytes(const RecoveryContent& content, std::int64_t* leg_offset) {
     const GameRecord& game = content.game;
     ByteWriter out;
     out.u8(layout::file_marker);
@@ -115,10 +178,18 @@ FileStatus RecoveryWriter::write_complete(const RecoveryContent& content) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(game.leg_index); ++i) {
         layout::write_finished_leg(out, game.legs[i]);
     }
-    const auto leg_offset = static_cast<std::int64_t>(out.size());
+    if (leg_offset != nullptr) {
+        *leg_offset = static_cast<std::int64_t>(out.size());
+    }
     layout::write_leg_record(out, game.current_leg());
     layout::write_current_leg_arrays(out, game, game.current_leg());
-    return store_whole(out.bytes(), leg_offset, game);
+    return out.take();
+}
+
+FileStatus RecoveryWriter::write_complete(const RecoveryContent& content) {
+    std::int64_t leg_offset = 0;
+    const std::string bytes = recovery_bytes(content, &leg_offset);
+    return store_whole(bytes, leg_offset, content.game);
 }
 
 FileStatus RecoveryWriter::write_cell(const RecoveryContent& content, int player, int round) {
@@ -219,31 +290,56 @@ std::string RecoveryWriter::read_written_file() {
 
 FileStatus RecoveryWriter::store_whole(const std::string& bytes, std::int64_t leg_offset,
                                        const GameRecord& game) {
+    // Whatever the loader would refuse is not written: the file keeps the last game it could
+    // bring back.
+    if (const RecoveryLoad check = parse_recovery(bytes); !check.loaded()) {
+        return failed(FileStatus::failure(check.reason));
+    }
     FileStatus status = m_disk->replace(m_path, bytes);
-    if (status || patch_whole_in_place(bytes)) {
+    if (status) {
+        keep_spare(bytes.size());
+    }
+    if (status || store_without_room(bytes)) {
         remember(leg_offset, game);
         return FileStatus::success();
     }
     return failed(std::move(status));
 }
 
-bool RecoveryWriter::patch_whole_in_place(const std::string& bytes) {
-    // Without room for a new file the old one can still take the new bytes where they differ,
-    // provided the file is a recovery file at least as long as they are (bytes after the last
-    // block are ignored on loading).
+bool RecoveryWriter::store_without_room(const std::string& bytes) {
     const FileContents file = m_disk->read(m_path);
-    if (!file.ok || file.bytes.size() < bytes.size() || file.bytes.empty() ||
-        static_cast<std::uint8_t>(file.bytes.front()) != layout::file_marker) {
+    if (file.ok && file.bytes.size() >= bytes.size()) {
+        std::vector<FilePatch> patches = page_pieces(differences(file.bytes, bytes));
+        if (!each_step_loads_as_either(file.bytes, patches, bytes)) {
+            std::reverse(patches.begin(), patches.end());
+        }
+        if (patches.empty() || each_step_loads_as_either(file.bytes, patches, bytes)) {
+            return patches.empty() || m_disk->patch(m_path, patches).ok;
+        }
+    }
+    // Otherwise the new bytes go into the spare file taken while there was room, which then
+    // takes the recovery file's place in one step: a kill leaves either file whole.
+    const std::filesystem::path spare = recovery_spare_path(m_path);
+    const std::optional<std::uint64_t> spare_size = m_disk->size(spare);
+    if (!spare_size || *spare_size < bytes.size()) {
         return false;
     }
-    std::vector<FilePatch> patches = differences(file.bytes, bytes);
-    if (patches.size() > 1) {
-        // While the file is rewritten it is marked as no recovery file, so that a kill in
-        // between leaves a file that is refused (and kept), never a mixture of two states.
-        patches.insert(patches.begin(), FilePatch{0, std::string(1, '\0')});
-        patches.push_back(FilePatch{0, std::string(1, static_cast<char>(layout::file_marker))});
+    const FilePatch whole{0, bytes};
+    if (!m_disk->patch(spare, {&whole, 1}).ok || !m_disk->rename(spare, m_path).ok) {
+        return false;
     }
-    return m_disk->patch(m_path, patches).ok;
+    // The old file's space came free with the rename.
+    keep_spare(bytes.size());
+    return true;
+}
+
+void RecoveryWriter::keep_spare(std::size_t file_size) {
+    const std::filesystem::path spare = recovery_spare_path(m_path);
+    const std::uint64_t wanted = file_size + spare_room;
+    const std::optional<std::uint64_t> size = m_disk->size(spare);
+    if (!size || *size < file_size + spare_room / 4) {
+        m_disk->reserve(spare, wanted);
+    }
 }
 
 void RecoveryWriter::remember(std::int64_t leg_offset, const GameRecord& game) {

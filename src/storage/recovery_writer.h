@@ -22,6 +22,10 @@ struct RecoveryContent {
     const GameRecord& game;
 };
 
+// The whole recovery file for `content`, which must have a current leg; `leg_offset`, when
+// given, receives where the current leg's record starts.
+std::string recovery_bytes(const RecoveryContent& content, std::int64_t* leg_offset = nullptr);
+
 // Keeps the recovery file up to date while a game is played. It remembers where the current
 // leg's block starts, with which capacity its arrays were written and the turn state last
 // written, so that a visit only rewrites its own cell.
@@ -31,8 +35,11 @@ struct RecoveryContent {
 //    and then the turn state that makes them count;
 //  - every other change (a corrected visit, a grown leg, a new leg, a new game) replaces the
 //    file atomically.
-// When a replace fails (a full disk, a folder without write permission) the file is brought up
-// to date in place instead, as long as the new bytes fit into it.
+// When a replace fails (a full disk, a folder without write permission) the changed bytes are
+// written in place, in an order checked to leave after each write a file that loads as the game
+// before or after the change; when no such order is found they go into a spare file reserved
+// beside the recovery file while there was room, which then replaces it. Without a spare the
+// write fails and the file keeps the game before the change.
 class RecoveryWriter {
 public:
     explicit RecoveryWriter(std::filesystem::path path) : m_path(std::move(path)) {}
@@ -63,9 +70,14 @@ private:
     std::string read_written_file();
     FileStatus store_whole(const std::string& bytes, std::int64_t leg_offset,
                            const GameRecord& game);
-    bool patch_whole_in_place(const std::string& bytes);
+    bool store_without_room(const std::string& bytes);
+    // Makes sure the spare file can take a file of `file_size` bytes and some growth.
+    void keep_spare(std::size_t file_size);
     void remember(std::int64_t leg_offset, const GameRecord& game);
     FileStatus failed(FileStatus status);
+
+    // Room the spare file keeps beyond the recovery file's size, for legs that grow.
+    static constexpr std::uint64_t spare_room = std::uint64_t{64} << 10U;
 
     std::filesystem::path m_path;
     FileRecoveryDisk m_files;

@@ -101,12 +101,13 @@ class InstalledProgram(E2ETestCase):
 
         written = sorted(name for name in snapshot(home)
                          if not name.startswith(".cache/"))
-        # The match archive keeps the leg beside the recovery file.
-        self.assertEqual(len(written), 4, written)
+        # The match archive keeps the leg beside the recovery file and its spare.
+        self.assertEqual(len(written), 5, written)
         self.assertEqual(written[0], ".config/dvk/dvk.ini")
         self.assertEqual(written[1], ".local/share/dvk/dvk-archive.sqlite")
         self.assertEqual(written[2], ".local/share/dvk/dvk.tmp")
-        self.assertRegex(written[3], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
+        self.assertEqual(written[3], ".local/share/dvk/dvk.tmp.spare")
+        self.assertRegex(written[4], r"^Documents/dvk/501_\d{8}_\d{6}\.csv$")
         with open(os.path.join(home, ".config/dvk/dvk.ini"), encoding="utf-8") as f:
             self.assertIn("auto_save=1", f.read())
         csv = glob.glob(os.path.join(home, "Documents/dvk/*.csv"))[0]

@@ -107,7 +107,11 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"negativeCurrentCapacity", current_offset + 16, -1, "impossible"},
         Corruption{"currentCapacityBeyondTheFile", current_offset + 16, 11, "cut short"},
         Corruption{"hugeCurrentCapacity", current_offset + 16, 0x7FFFFFFF, "cut short"},
-        Corruption{"currentRowsFarAboveCapacity", current_offset + 12, 12, "more rows"}),
+        Corruption{"currentRowsFarAboveCapacity", current_offset + 12, 12, "more rows"},
+        // The open round could never be reached again.
+        Corruption{"currentRowsBelowItsRound", current_offset + 12, 1, "impossible"},
+        Corruption{"noRowForTheOpenRound", current_offset + 12, 2, "impossible"},
+        Corruption{"finishedRowsBelowItsRound", leg0_offset + 12, 2, "impossible"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecoveryLoad, scheduleCountMustMatchTheFile) {

@@ -17,12 +17,10 @@ namespace {
 
 constexpr std::int32_t most = std::numeric_limits<std::int32_t>::max();
 
+// The bytes as they are laid out; the writer itself refuses to write a game it would not load.
 std::string file_of(const GameOptions& options, const std::vector<GameOptions>& schedule,
                     const GameRecord& game) {
-    const test::TempFolder folder("-source");
-    RecoveryWriter writer(folder / "dvk.tmp");
-    EXPECT_TRUE(writer.write(true, RecoveryWrite::Complete, {options, schedule, game}).ok);
-    return test::file_bytes(writer.path());
+    return recovery_bytes({options, schedule, game});
 }
 
 TEST(RecoveryValues, roundLimitThatSizesLaterLegsIsBounded) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace dvk {
 namespace {
 
@@ -204,10 +206,28 @@ TEST_F(RecoveryWriterTest, failedRewriteKeepsTheOldFileAndForcesACompleteWriteNe
     }
     EXPECT_EQ(file(), old_file);
     EXPECT_EQ(writer.leg_offset(), -1);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"dvk.tmp", "dvk.tmp.spare"}));
 
     ASSERT_TRUE(write(RecoveryWrite::Cell, 0, 3).ok);
     EXPECT_EQ(file(), complete_file(folder, game));
+}
+
+// The loader would refuse such a file, so the writer keeps the last one it could load.
+TEST_F(RecoveryWriterTest, legWithRowsBelowItsRoundIsNotWritten) {
+    ASSERT_TRUE(write(RecoveryWrite::Complete).ok);
+    const std::string old_file = file();
+    game.current_leg().rows = game.current_leg().round - 1;
+    for (const RecoveryWrite mode :
+         {RecoveryWrite::Cell, RecoveryWrite::Complete, RecoveryWrite::NewLeg}) {
+        EXPECT_FALSE(write(mode, 1, 2).ok);
+    }
+    EXPECT_EQ(file(), old_file);
+    EXPECT_TRUE(parse_recovery(file()).loaded());
 }
 
 TEST_F(RecoveryWriterTest, failedCellUpdateForcesACompleteWriteNext) {
