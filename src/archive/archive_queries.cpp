@@ -188,6 +188,19 @@ std::vector<GamePoint> ArchiveStore::game_series(const std::string& player,
 
 std::vector<ScoreCount> ArchiveStore::visit_scores(const std::string& player,
                                                    const CareerFilter& filter) {
+    return score_counts(player, filter, {});
+}
+
+std::vector<ScoreCount> ArchiveStore::scoring_visit_scores(const std::string& player) {
+    // `left_score` is what the visit left, so the score before it is their sum.
+    return score_counts(
+        player, CareerFilter{},
+        QStringLiteral(" AND v.check_out_darts = 0 AND v.left_score + v.score > 170"));
+}
+
+std::vector<ScoreCount> ArchiveStore::score_counts(const std::string& player,
+                                                   const CareerFilter& filter,
+                                                   const QString& visits_where) {
     Impl& d = *m_impl;
     std::vector<ScoreCount> counts;
     if (!d.writable()) {
@@ -198,32 +211,8 @@ std::vector<ScoreCount> ArchiveStore::visit_scores(const std::string& player,
     if (!d.exec(query,
                 QStringLiteral("SELECT v.score, COUNT(*) FROM visits v JOIN leg_players lp"
                                " ON lp.game_id = v.game_id AND lp.leg_index = v.leg_index"
-                               " AND lp.seat = v.seat WHERE %1 GROUP BY v.score ORDER BY v.score")
-                    .arg(f.where),
-                f.values)) {
-        return counts;
-    }
-    while (query.next()) {
-        counts.push_back({query.value(0).toInt(), query.value(1).toLongLong()});
-    }
-    return counts;
-}
-
-std::vector<ScoreCount> ArchiveStore::scoring_visit_scores(const std::string& player) {
-    Impl& d = *m_impl;
-    std::vector<ScoreCount> counts;
-    if (!d.writable()) {
-        return counts;
-    }
-    const FilterSql f = filter_sql(player, CareerFilter{});
-    QSqlQuery query(d.db());
-    // `left_score` is what the visit left, so the score before it is their sum.
-    if (!d.exec(query,
-                QStringLiteral("SELECT v.score, COUNT(*) FROM visits v JOIN leg_players lp"
-                               " ON lp.game_id = v.game_id AND lp.leg_index = v.leg_index"
-                               " AND lp.seat = v.seat WHERE %1 AND v.check_out_darts = 0"
-                               " AND v.left_score + v.score > 170 GROUP BY v.score")
-                    .arg(f.where),
+                               " AND lp.seat = v.seat WHERE %1%2 GROUP BY v.score ORDER BY v.score")
+                    .arg(f.where, visits_where),
                 f.values)) {
         return counts;
     }

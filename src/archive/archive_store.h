@@ -8,6 +8,8 @@
 #include "career/career_series.h"
 #include "career/csv_import.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -113,6 +115,10 @@ public:
     struct Impl;
 
 private:
+    // Visits per score, of the visits `visits_where` (SQL on `v`, the visits) also chooses.
+    std::vector<ScoreCount> score_counts(const std::string& player, const CareerFilter& filter,
+                                         const QString& visits_where);
+
     std::unique_ptr<Impl> m_impl;
 };
 
