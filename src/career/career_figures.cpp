@@ -42,23 +42,8 @@ void CareerTotals::add_leg(const StatisticsCounters& leg, bool won) {
     }
     const auto& columns = counter_columns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        std::int64_t& total = counters[i];
-        const std::int64_t value = leg.*columns[i].member;
-        switch (columns[i].fold) {
-        case CounterFold::Sum:
-            total += value;
-            break;
-        case CounterFold::Max:
-            total = std::max(total, value);
-            break;
-        case CounterFold::MinAboveZero:
-            if (value > 0 && (total <= 0 || value < total)) {
-                total = value;
-            }
-            break;
-        case CounterFold::Unused:
-            break;
-        }
+        fold_counter(counters[i], std::int64_t{leg.*columns[i].member}, columns[i].fold,
+                     [](std::int64_t& total, std::int64_t value) { total += value; });
     }
 }
 

@@ -126,23 +126,8 @@ const std::array<CounterColumn, StatisticsCounters::count>& counter_columns() {
 
 void fold_counters(StatisticsCounters& totals, const StatisticsCounters& leg) {
     for (const CounterColumn& column : columns) {
-        std::int32_t& total = totals.*column.member;
-        const std::int32_t value = leg.*column.member;
-        switch (column.fold) {
-        case CounterFold::Sum:
-            add_to(total, value);
-            break;
-        case CounterFold::Max:
-            total = std::max(total, value);
-            break;
-        case CounterFold::MinAboveZero:
-            if (value > 0 && (total <= 0 || value < total)) {
-                total = value;
-            }
-            break;
-        case CounterFold::Unused:
-            break;
-        }
+        fold_counter(totals.*column.member, std::int32_t{leg.*column.member}, column.fold,
+                     [](std::int32_t& total, std::int32_t value) { add_to(total, value); });
     }
 }
 

@@ -3,6 +3,7 @@
 #include "model/game_record.h"
 #include "model/statistics_counters.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -17,6 +18,27 @@ StatisticsCounters leg_counters(const GameRecord& game, int leg_index, int playe
 // How the counters of several legs combine into totals: most are sums; the high out and the
 // worst leg are the largest value, the best leg the smallest value above 0.
 enum class CounterFold { Sum, Max, MinAboveZero, Unused };
+
+// Folds one leg's `value` into `total` by the column's rule; `add` sums, so that a total of 32
+// bits can saturate where a 64-bit one need not.
+template <typename Total, typename Add>
+void fold_counter(Total& total, Total value, CounterFold fold, Add add) {
+    switch (fold) {
+    case CounterFold::Sum:
+        add(total, value);
+        break;
+    case CounterFold::Max:
+        total = std::max(total, value);
+        break;
+    case CounterFold::MinAboveZero:
+        if (value > 0 && (total <= 0 || value < total)) {
+            total = value;
+        }
+        break;
+    case CounterFold::Unused:
+        break;
+    }
+}
 
 struct CounterColumn {
     std::string_view name; // also the column's name in the archive
