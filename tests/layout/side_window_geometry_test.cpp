@@ -126,10 +126,10 @@ TEST(SideWindowFonts, labelsShrinkForTextsThatCanFitAndIgnoreTextsThatCannot) {
 
 GameRecord game_with(int sets0, int legs0, int legs1, int sets1) {
     GameRecord game;
-    game.players[0].name = "Phil";
+    game.players[0].name = "Tobi";
     game.players[0].sets_won = sets0;
     game.players[0].legs_won = legs0;
-    game.players[1].name = "Raymond";
+    game.players[1].name = "Rosalie";
     game.players[1].sets_won = sets1;
     game.players[1].legs_won = legs1;
     return game;
@@ -170,20 +170,20 @@ TEST(NameBarNames, computerIsNamedByItsLevelCountedFromOne) {
         "COM (Lv.12)");
     EXPECT_EQ(
         name_bar_player_text(game, 0, content, {"COM (Lv.%d)", "COM (Avg %d)", "COM like %s"}),
-        "Phil");
+        "Tobi");
 }
 
 TEST(NameBarNames, firstThrowerIsMarkedOnlyWithoutThePlayerWindows) {
     const GameRecord game = game_with(0, 0, 0, 0);
     NameBarContent content;
     content.first_player = 1;
-    EXPECT_EQ(name_bar_player_text(game, 0, content, {"COM", "COM", "COM"}), "Phil");
-    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "* Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 0, content, {"COM", "COM", "COM"}), "Tobi");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "* Rosalie");
     content.player_view = true;
-    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Rosalie");
     content.player_view = false;
     content.first_marker = false;
-    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Raymond");
+    EXPECT_EQ(name_bar_player_text(game, 1, content, {"COM", "COM", "COM"}), "Rosalie");
 }
 
 TEST(NameBarNames, bandsStopShortOfTheScoreInTheMiddle) {
@@ -210,7 +210,7 @@ int ten_per_character(const std::string& text) {
 }
 
 TEST(ElideText, keepsTextThatFitsAndCutsTheRestBeforeAnEllipsis) {
-    EXPECT_EQ(elide_text("Phil", 40, ten_per_character), "Phil");
+    EXPECT_EQ(elide_text("Tobi", 40, ten_per_character), "Tobi");
     EXPECT_EQ(elide_text("Alexander", 60, ten_per_character), "Ale...");
     EXPECT_EQ(elide_text("Alexander", 65, ten_per_character), "Ale...");
     EXPECT_EQ(elide_text("Alexander", 30, ten_per_character), "...");

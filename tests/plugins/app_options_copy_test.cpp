@@ -96,7 +96,7 @@ TEST(AppOptionsCopy, everySettingReachesThePluginInItsPlace) {
     EXPECT_EQ(r.default_number, 19);
     EXPECT_EQ(r.default_segment, 2);
     EXPECT_EQ(r.game.max_leg, 5);
-    EXPECT_STREQ(r.game.p2_name, "Phil \"The Power\"");
+    EXPECT_STREQ(r.game.p2_name, "Tobi \"The Power\"");
     ASSERT_EQ(r.schedule_count, 2);
     EXPECT_EQ(r.schedule[1].start_score, 301);
     EXPECT_EQ(r.schedule[1].schedule_entry, 1);

@@ -34,7 +34,7 @@ std::string line(const std::string& csv, std::size_t index) {
 
 TEST(CsvExport, gameWithCheckOutsAndAnOpenRoundIsWrittenByteForByte) {
     const std::string expected =
-        "\"Mon, 7 Dec 2026 10:15:00\",\"O'Brien, Pat\",,\"Phil \"\"The Power\"\"\",\r\n"
+        "\"Mon, 7 Dec 2026 10:15:00\",\"O'Brien, Pat\",,\"Tobi \"\"The Power\"\"\",\r\n"
         "Totals,Sets,0,Sets,0\r\n"
         ",Legs,1,Legs,1\r\n"
         ",Tons,4,Tons,3\r\n"

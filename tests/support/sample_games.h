@@ -61,7 +61,7 @@ inline GameRecord third_leg_game() {
     p0.ask_double = 1;
 
     PlayerBlock& p1 = game.players[1];
-    p1.name = "Phil \"The Power\"";
+    p1.name = "Tobi \"The Power\"";
     p1.start_score = 501;
     p1.remaining = 375;
     p1.legs_won = 1;
@@ -132,7 +132,7 @@ inline GameRecord third_leg_game() {
 inline GameOptions sample_options() {
     GameOptions options;
     options.p1_name = "O'Brien, Pat";
-    options.p2_name = "Phil \"The Power\"";
+    options.p2_name = "Tobi \"The Power\"";
     options.max_leg = 5;
     options.leg_limit = 1;
     options.p2_start_score = 301;

@@ -23,11 +23,11 @@ AppOptions test_options() {
 
 GameRecord sample_game() {
     GameRecord game;
-    game.players[0].name = "Phil";
+    game.players[0].name = "Tobi";
     game.players[0].remaining = 501;
     game.players[0].sets_won = 2;
     game.players[0].legs_won = 1;
-    game.players[1].name = "Raymond";
+    game.players[1].name = "Rosalie";
     game.players[1].remaining = 1001;
     game.players[1].sets_won = 4;
     game.players[1].legs_won = 3;
@@ -94,16 +94,16 @@ void SideWindowsTest::nameBarTextForms_data() {
     QTest::addColumn<QString>("name1");
 
     QTest::newRow("legsWithoutLegLimit") << false << false << 0 << -1 << "1 - 3"
-                                         << "* Phil"
-                                         << "Raymond";
+                                         << "* Tobi"
+                                         << "Rosalie";
     QTest::newRow("setsAndLegs") << true << false << 1 << -1 << "(2) 1 - 3 (4)"
-                                 << "Phil"
-                                 << "* Raymond";
+                                 << "Tobi"
+                                 << "* Rosalie";
     QTest::newRow("computerWithMarker") << false << false << 1 << 4 << "1 - 3"
-                                        << "Phil"
+                                        << "Tobi"
                                         << "* COM (Lv.5)";
     QTest::newRow("playerWindowsCarryScoreAndMarker") << true << true << 0 << 0 << ""
-                                                      << "Phil"
+                                                      << "Tobi"
                                                       << "COM (Lv.1)";
 }
 
@@ -138,7 +138,7 @@ void SideWindowsTest::nameBarLaidOutWhileHiddenShowsNamesOnceShown() {
     bar.refresh();
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QCOMPARE(bar.nameText(0), QStringLiteral("Phil"));
+    QCOMPARE(bar.nameText(0), QStringLiteral("Tobi"));
     QVERIFY(bar.nameFont().pixelSize() > 20);
 }
 
@@ -157,7 +157,7 @@ void SideWindowsTest::nameBarCutsALongNameBeforeTheScore() {
     const QFontMetrics metrics(bar.nameFont());
     const int score_left = (bar.width() - metrics.horizontalAdvance(bar.scoreText())) / 2;
     QVERIFY(bar.nameRect(0).left() + metrics.horizontalAdvance(shown) < score_left);
-    QCOMPARE(bar.nameText(1), QStringLiteral("Raymond"));
+    QCOMPARE(bar.nameText(1), QStringLiteral("Rosalie"));
 }
 
 void SideWindowsTest::leftScoreHeightFollowsTheSizeSetting() {

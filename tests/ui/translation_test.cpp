@@ -147,8 +147,8 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("dvk::MainWindow", "Do you want to exit?"),
                  QStringLiteral("終了しますか？"));
         QCOMPARE(QCoreApplication::translate("MainWindow", "%1 - %2: Winner is %3.")
-                     .arg(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("Phil")),
-                 QStringLiteral("2 - 1: 勝者はPhilです。"));
+                     .arg(QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("Tobi")),
+                 QStringLiteral("2 - 1: 勝者はTobiです。"));
     }
 
     void menuBarAndDialogAreBuiltInJapanese() {
