@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -143,6 +144,11 @@ void render_career_gallery(const QString& folder) {
     const auto save = [&](int page, const char* name) {
         dialog.findChild<QTabWidget*>(QStringLiteral("pages"))->setCurrentIndex(page);
         settle();
+        // The archive lives in a temporary folder here; the picture shows where an installed
+        // program keeps it, so that the guide is the same at every build.
+        dialog.findChild<QLabel*>(QStringLiteral("status"))
+            ->setText(CareerStatisticsDialog::tr("Archive: %1")
+                          .arg(QStringLiteral("/home/ines/.local/share/dvk/dvk-archive.sqlite")));
         dialog.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
     };
     save(0, "career_figures.png");
