@@ -1272,6 +1272,10 @@ Make it player 2 of the next game?</source>
         <source>The table &apos;%1&apos; could not be read (%2); the built-in table is used instead.</source>
         <translation>テーブル「%1」を読み込めませんでした（%2）。代わりに内蔵のテーブルを使います。</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; names a computer level that this version of dvk does not know; Level 12 plays instead.</source>
+        <translation>「%1」には、このバージョンの dvk が知らないコンピューターのレベルがあります。代わりにレベル12で投げます。</translation>
+    </message>
 </context>
 <context>
     <name>dvk::GameHistoryDialog</name>

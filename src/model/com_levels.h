@@ -50,6 +50,12 @@ inline constexpr bool is_table_level(std::int32_t level) {
     return level >= 0 && level <= top_table_level;
 }
 
+// A stored value in the range of the modelled levels that names none of them, as a file of a
+// later version of the program may hold: it plays as `fallback_com_level`, and the user is told.
+inline constexpr bool is_unknown_com_level(std::int32_t level) {
+    return level >= average_level_base && !is_spread_level(level);
+}
+
 // The level a stored value plays: itself when it is a table or modelled level, 0 below 0,
 // else `fallback_com_level`.
 inline constexpr std::int32_t playable_com_level(std::int32_t level) {

@@ -1,5 +1,6 @@
 #include "settings/options_load.h"
 
+#include "model/com_levels.h"
 #include "model/playable_values.h"
 #include "settings/option_keys.h"
 #include "settings/profile_file.h"
@@ -207,12 +208,31 @@ AppOptions read_options(const ProfileDocument& doc, const OptionsEnvironment& en
     return options;
 }
 
+// True when a game's or a schedule entry's computer level is one the program does not know;
+// reading the options plays it as the fallback level.
+bool names_unknown_com_level(const ProfileDocument& doc) {
+    const std::int32_t entries = read_count(doc, "schedule", "count", 0, max_schedule_entries);
+    for (const char* key : {"p1_com_level", "p2_com_level"}) {
+        if (is_unknown_com_level(doc.get_int("game", key, 0))) {
+            return true;
+        }
+        for (std::int32_t i = 0; i < entries; ++i) {
+            if (is_unknown_com_level(
+                    doc.get_int("schedule", indexed(key, static_cast<std::size_t>(i)), 0))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 OptionsLoadResult load_options(const std::string& path, const OptionsEnvironment& environment,
                                AppOptions& options) {
     try {
         const ProfileLoad load = profile_load(path);
         options = read_options(load.document, environment);
-        return {true, load.status == ProfileLoadStatus::Failed ? load.error : std::string()};
+        return {true, load.status == ProfileLoadStatus::Failed ? load.error : std::string(),
+                names_unknown_com_level(load.document)};
     } catch (const std::bad_alloc&) {
         return {false, {}};
     }

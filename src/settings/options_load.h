@@ -18,8 +18,9 @@ inline constexpr std::size_t max_plugin_entries = 256;
 AppOptions read_options(const ProfileDocument& document, const OptionsEnvironment& environment);
 
 struct OptionsLoadResult {
-    bool ok = true;         // false only when memory for the options ran out
-    std::string unreadable; // why a settings file that exists could not be read, else empty
+    bool ok = true;                 // false only when memory for the options ran out
+    std::string unreadable;         // why a settings file that exists could not be read, else empty
+    bool unknown_com_level = false; // a computer level the program does not know was read
 
     explicit operator bool() const { return ok; }
 };

@@ -63,6 +63,12 @@ void FileNotices::tell_unread_table(const std::filesystem::path& path, const QSt
                     .arg(shown_path(path.string()), reason)});
 }
 
+void FileNotices::tell_unknown_com_level(const std::filesystem::path& path) {
+    post({true, tr("'%1' names a computer level that this version of dvk does not know; "
+                   "Level 12 plays instead.")
+                    .arg(shown_path(path.string()))});
+}
+
 QString FileNotices::settings_not_saved(const QString& path, const QString& reason) {
     return tr("The settings could not be saved to '%1' (%2).").arg(path, reason);
 }

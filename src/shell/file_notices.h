@@ -33,6 +33,9 @@ public:
     // A table file that exists but could not be used: the built-in table takes its place.
     void tell_unread_table(const std::filesystem::path& path, const QString& reason);
 
+    // A file that names a computer level this version does not know; it plays as Level 12.
+    void tell_unknown_com_level(const std::filesystem::path& path);
+
     // The text of a failed save of the settings to `path`.
     static QString settings_not_saved(const QString& path, const QString& reason);
 

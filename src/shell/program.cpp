@@ -35,8 +35,12 @@ Program::Program(const ProgramFolders& folders) : m_folders(folders) {
     const std::filesystem::path& tables = m_folders.settings_folder;
     remove_stale_temporary_files(m_folders.recovery_folder, {recovery_file_name});
     remove_stale_temporary_files(m_folders.settings_folder, {"dvk.ini"});
-    m_settings_problem =
-        load_options(m_folders.settings_file().string(), environment(), m_options).unreadable;
+    const OptionsLoadResult settings =
+        load_options(m_folders.settings_file().string(), environment(), m_options);
+    m_settings_problem = settings.unreadable;
+    if (settings.unknown_com_level) {
+        m_unknown_com_levels.push_back(m_folders.settings_file());
+    }
     remove_stale_temporary_files(auto_save_folder(m_options.auto_save_path, m_folders.data_folder),
                                  {"*.csv"});
     m_checkout = load_table(tables, BuiltinTable::Checkout);
@@ -83,6 +87,9 @@ void Program::tell_unread_files() {
     for (const auto& [path, problem] : m_table_problems) {
         notices.tell_unread_table(path, QString::fromStdString(problem));
     }
+    for (const std::filesystem::path& path : m_unknown_com_levels) {
+        notices.tell_unknown_com_level(path);
+    }
 }
 
 std::optional<GameRecord> Program::recover() {
@@ -90,6 +97,9 @@ std::optional<GameRecord> Program::recover() {
     RecoveryLoad load = load_recovery(path, m_options.recovery == 1);
     switch (load.status) {
     case RecoveryLoadStatus::Loaded:
+        if (load.unknown_com_level) {
+            m_unknown_com_levels.push_back(path);
+        }
         m_options.game = load.options;
         if (load.schedule.has_value()) {
             m_options.schedule = std::move(*load.schedule);

@@ -52,6 +52,7 @@ private:
     std::optional<std::filesystem::path> m_kept_recovery; // where a refused saved game went
     std::optional<std::string> m_unkept_reason;           // why a refused one could not be kept
     std::string m_settings_problem;                       // why the settings file could not be read
+    std::vector<std::filesystem::path> m_unknown_com_levels; // files naming an unknown level
     std::vector<std::pair<std::filesystem::path, std::string>> m_table_problems;
 };
 

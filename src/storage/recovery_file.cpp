@@ -1,11 +1,13 @@
 #include "storage/recovery_file.h"
 
+#include "model/com_levels.h"
 #include "model/playable_values.h"
 #include "storage/byte_reader.h"
 #include "storage/file_helpers.h"
 #include "storage/recovery_layout.h"
 #include "storage/stale_files.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <system_error>
 
@@ -138,6 +140,14 @@ std::string read_legs(ByteReader& in, GameRecord& game) {
 
 // Every number the game will be played with, from the options, the schedule and the record.
 std::string bound_loaded_values(RecoveryLoad& load) {
+    const auto unknown = [](const GameOptions& o) {
+        return is_unknown_com_level(o.p1_com_level) || is_unknown_com_level(o.p2_com_level);
+    };
+    load.unknown_com_level =
+        unknown(load.options) ||
+        std::any_of(load.game.players.begin(), load.game.players.end(),
+                    [](const PlayerBlock& p) { return is_unknown_com_level(p.com_level); }) ||
+        (load.schedule && std::any_of(load.schedule->begin(), load.schedule->end(), unknown));
     bound_game_options(load.options);
     std::size_t entries = 0;
     if (load.schedule) {

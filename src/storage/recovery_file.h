@@ -30,6 +30,8 @@ struct RecoveryLoad {
     GameRecord game;
     // Present when the game follows a schedule; it replaces the current schedule.
     std::optional<std::vector<GameOptions>> schedule;
+    // A computer level the program does not know was read; it plays as the fallback level.
+    bool unknown_com_level = false;
 
     bool loaded() const { return status == RecoveryLoadStatus::Loaded; }
 };

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <chrono>
 #include <sstream>
 
@@ -128,6 +130,28 @@ TEST(Options, saveKeepsForeignKeysAndComments) {
     EXPECT_EQ(saved.get_int("window", "mine", 0), 1);
     EXPECT_EQ(saved.get_string("extra", "x", "", 255), "y");
     EXPECT_EQ(read_file(path).rfind("# by hand\r\n", 0), 0u);
+}
+
+// Levels of a later version play as Level 12 and are reported; values the program has always
+// clamped (12 to 999) are not news, and the modelled levels are kept as stored.
+TEST(Options, unknownComputerLevelsPlayAsLevelTwelveAndAreReported) {
+    TestFolder folder;
+    const std::string path = folder.file("dvk.ini");
+    const std::vector<std::tuple<std::string, std::int32_t, bool>> cases = {
+        {"[game]\np2_com_level=1055\n", 11, true},
+        {"[game]\np1_com_level=3000\n", 11, true},
+        {"[game]\np2_com_level=1060\n", 1060, false},
+        {"[game]\np2_com_level=2123\n", 2123, false},
+        {"[game]\np2_com_level=500\n", 11, false},
+        {"[schedule]\ncount=2\np2_com_level_1=1999\n", 0, true},
+    };
+    for (const auto& [text, played, reported] : cases) {
+        write_file(path, text);
+        AppOptions options;
+        const OptionsLoadResult load = load_options(path, {}, options);
+        EXPECT_EQ(load.unknown_com_level, reported) << text;
+        EXPECT_EQ(std::max(options.game.p1_com_level, options.game.p2_com_level), played) << text;
+    }
 }
 
 TEST(Options, unreadableFileIsNotReplacedBySave) {

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
+#include <vector>
 
 namespace dvk {
 namespace {
@@ -46,6 +48,26 @@ TEST(RecoveryValues, roundLimitThatSizesLaterLegsIsBounded) {
     f.sheet().clear_scores();
     EXPECT_EQ(f.leg().capacity, max_rounds);
     EXPECT_EQ(f.leg().scores[0].size(), static_cast<std::size_t>(max_rounds) + 1);
+}
+
+// A level of a later version plays as Level 12 and is reported; the modelled levels come back
+// as stored and report nothing.
+TEST(RecoveryValues, unknownComputerLevelsPlayAsLevelTwelveAndAreReported) {
+    for (const auto& [stored, played, reported] :
+         std::vector<std::tuple<std::int32_t, std::int32_t, bool>>{
+             {1055, 11, true}, {2999, 2999, false}, {1110, 1110, false}, {7, 7, false}}) {
+        GameOptions options;
+        GameRecord game = test::third_leg_game();
+        game.players[1].com = 1;
+        game.players[1].com_level = stored;
+        const RecoveryLoad loaded = parse_recovery(file_of(options, {}, game));
+        ASSERT_TRUE(loaded.loaded()) << loaded.reason;
+        EXPECT_EQ(loaded.game.players[1].com_level, played) << stored;
+        EXPECT_EQ(loaded.unknown_com_level, reported) << stored;
+    }
+    GameOptions options;
+    options.p1_com_level = 1234;
+    EXPECT_TRUE(parse_recovery(file_of(options, {}, test::third_leg_game())).unknown_com_level);
 }
 
 TEST(RecoveryValues, unplayableStartScoresAndRoundsBecomePlayable) {

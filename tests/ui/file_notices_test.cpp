@@ -164,6 +164,16 @@ private Q_SLOTS:
         QCOMPARE(game().start_score, 501);
     }
 
+    void aComputerLevelOfALaterVersionIsTold() {
+        put(QStringLiteral("dvk.ini"), "[game]\r\np2_com_level=1055\r\n");
+        start();
+        QTRY_COMPARE(texts().size(), 1);
+        QCOMPARE(texts().first(),
+                 QStringLiteral("'%1' names a computer level that this version of dvk does not "
+                                "know; Level 12 plays instead.")
+                     .arg(path(QStringLiteral("dvk.ini"))));
+    }
+
     void tablesThatCannotBeUsedAreToldAndTheBuiltInOnesTakeTheirPlace() {
         put(QStringLiteral("arrange.txt"), QByteArray(1024 * 1024 + 1, '#'));
         QDir(m_folder.path()).mkdir(QStringLiteral("arrange_com.txt"));
